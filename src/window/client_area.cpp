@@ -1,0 +1,28 @@
+#include "window/client_area.h"
+
+#include "window/main_window.h"
+
+#include <QPainter>
+#include <QPaintEvent>
+
+ClientArea::ClientArea(CMainWindow* window) : QWidget(window), m_window(window)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAutoFillBackground(false);
+}
+
+void ClientArea::resizeEvent(QResizeEvent*)
+{
+    QImage grown(size(), QImage::Format_RGB32);
+    grown.fill(palette().color(QPalette::Window));
+    QPainter(&grown).drawImage(0, 0, m_image);
+    m_image = grown;
+}
+
+void ClientArea::paintEvent(QPaintEvent* event)
+{
+    m_window->paintFace(event->region());
+    QPainter painter(this);
+    for (const QRect& r : event->region())
+        painter.drawImage(r.topLeft(), m_image, r);
+}

@@ -1,0 +1,205 @@
+#include "window/main_window.h"
+
+#include "app/settings.h"
+#include "calc/layout.h"
+#include "platform/keys.h"
+#include "window/client_area.h"
+#include "window/rebar.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <cmath>
+#include <cstdlib>
+
+using namespace layout;
+
+namespace {
+constexpr int32_t kBarMin = -1000 * kStepFactor;
+constexpr int32_t kBarMax = 22000 * kStepFactor;
+constexpr int32_t kDecade = 21000 * kStepFactor;
+constexpr int kStatusBarHeight = 22;
+}  // namespace
+
+CMainWindow::CMainWindow()
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   (g_settings.TopWin ? Qt::WindowStaysOnTopHint : Qt::Widget));
+
+    m_client = new ClientArea(this);
+    setCentralWidget(m_client);
+    m_client->setFixedHeight(kClientHeight);
+    const int width = kBaseClientWidth + g_settings.CxSize;
+    m_client->resize(width, kClientHeight);
+    menuBar();  // the menu bar sits above the client area, as on a frame window
+    move(g_settings.Xpos, g_settings.Ypos);
+    resize(width, kClientHeight + menuBar()->sizeHint().height());
+
+    m_foldFactor = std::sqrt(10.0);
+    createBars();
+    createButtons();
+    createEditBox();
+    std::srand(static_cast<unsigned>([] {
+        const QDateTime now = QDateTime::currentDateTime();
+        const QDate d = now.date();
+        const QTime t = now.time();
+        return d.year() + d.month() + d.day() + t.hour() + t.minute() + t.second() + t.msec();
+    }()));
+    m_repaintMask = 7;
+    m_faceIntact = 1;
+    if (g_settings.Unit != 0)
+        g_settings.NumFoucs = 10;
+    createStatusBar();
+    createToolbars();
+    createRebar();
+    applyLanguage();
+    m_canvas = QImage(kCanvasWidth, kCanvasHeight, QImage::Format_RGB32);
+    m_canvas.fill(Qt::white);
+    m_undoItem = -1;
+}
+
+CMainWindow::~CMainWindow() = default;
+
+int CMainWindow::clientWidth() const { return m_client->width(); }
+
+void CMainWindow::createBars()
+{
+    const int tops[2] = {kSlideBarTopY, kCursorBarTopY};
+    for (int i = 0; i < 2; ++i) {
+        auto* bar = new QScrollBar(Qt::Horizontal, m_client);
+        bar->setObjectName(i == 0 ? "slideBar" : "cursorBar");
+        bar->setAccessibleName(i == 0 ? "Slide" : "Cursor");
+        bar->setFocusPolicy(Qt::StrongFocus);
+        bar->setGeometry(kBarLeftX, tops[i], kBarRightX - kBarLeftX, kBarHeight);
+        bar->setRange(kBarMin, kBarMax);
+        bar->hide();  // shown by the first paint
+        m_bars[i] = bar;
+    }
+    setBarThumbs();
+    m_paintedSlidePos = g_settings.SlidePos;
+    m_paintedCursorPos = g_settings.CursorPos;
+}
+
+void CMainWindow::setBarThumbs()
+{
+    m_bars[0]->setSliderPosition(kDecade - g_settings.SlidePos);
+    m_bars[1]->setSliderPosition(g_settings.CursorPos);
+}
+
+void CMainWindow::createButtons()
+{
+    const int tops[2] = {kSlideBarTopY, kCursorBarTopY};
+    for (int i = 0; i < 2; ++i) {
+        auto* button = new QToolButton(m_client);
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setAccessibleName(i == 0 ? "Slide home" : "Cursor home");
+        button->setGeometry(kHomeButtonLeftX, tops[i], kHomeButtonRightX - kHomeButtonLeftX, kBarHeight);
+        const int command = 123 + i;
+        connect(button, &QToolButton::clicked, this, [this, command] { onCommand(command); });
+        m_homeButtons[i] = button;
+    }
+    m_reverseButton = new QToolButton(m_client);
+    m_reverseButton->setAutoRaise(true);
+    m_reverseButton->setFocusPolicy(Qt::NoFocus);
+    m_reverseButton->setAccessibleName("Reverse slide");
+    m_reverseButton->setGeometry(kReverseButtonLeftX, kSlideBarTopY,
+                                 kReverseButtonRightX - kReverseButtonLeftX, kBarHeight);
+    connect(m_reverseButton, &QToolButton::clicked, this, [this] { onCommand(111); });
+}
+
+void CMainWindow::createEditBox()
+{
+    m_editBox = new QComboBox(m_client);
+    m_editBox->setEditable(true);
+    m_editBox->setInsertPolicy(QComboBox::NoInsert);
+    m_editBox->setAccessibleName("Number");
+    m_editBox->lineEdit()->setMaxLength(kEditTextMax);
+    m_editBox->setMaxVisibleItems(12);
+    m_editBox->setGeometry(kEditBoxLeftX, kEditBoxTopY, 216 - kEditBoxLeftX, 23);
+    for (const QString& text : g_settings.Cont)
+        m_editBox->addItem(text);
+    for (const QString& text : g_settings.Histry)
+        m_editBox->addItem(text);
+    m_historyInsertPos = 8;
+    m_editBox->setCurrentIndex(8);
+}
+
+void CMainWindow::createStatusBar()
+{
+    m_statusBar = new QStatusBar(m_client);
+    m_statusBar->setSizeGripEnabled(false);
+    m_statusBar->setGeometry(0, kClientHeight - kStatusBarHeight, m_client->width(), kStatusBarHeight);
+    m_statusPart0 = new QLabel(QStringLiteral("text"), m_statusBar);
+    m_statusPart0->setObjectName("statusPart0");
+    m_statusBar->addWidget(m_statusPart0, 1);
+}
+
+void CMainWindow::createToolbars()
+{
+    auto make = [this](const char* name) {
+        auto* toolbar = new QToolBar(m_client);
+        toolbar->setObjectName(name);
+        toolbar->setIconSize(QSize(18, 17));
+        toolbar->setFixedHeight(23);
+        toolbar->setFocusPolicy(Qt::NoFocus);
+        return toolbar;
+    };
+    m_numberingToolbar = make("numberingToolbar");
+    m_editToolbar = make("editToolbar");
+    m_modeToolbar = make("modeToolbar");
+}
+
+void CMainWindow::createRebar()
+{
+    m_rebar = new Rebar(m_client);
+    m_rebar->addBand(m_numberingToolbar, 80);
+    m_rebar->addBand(m_editBox, 160);
+    m_rebar->addBand(m_editToolbar, 310);
+    m_rebar->addBand(m_modeToolbar, 170);
+}
+
+void CMainWindow::writeStatus(const QString& text)
+{
+    m_statusPart0->setText(text);
+    m_statusMessageFlag = 1;
+}
+
+void CMainWindow::clearStatus()
+{
+    if (m_statusMessageFlag)
+        m_statusPart0->setText(QStringLiteral(" "));
+    m_statusMessageFlag = 0;
+}
+
+QString CMainWindow::statusText() const { return m_statusPart0->text(); }
+
+bool CMainWindow::event(QEvent* event)
+{
+    return QMainWindow::event(event);
+}
+
+void CMainWindow::closeEvent(QCloseEvent* event)
+{
+    QMainWindow::closeEvent(event);
+    resetOnClose();
+}
+
+// Closing with Shift held puts the rule back to its initial state; Ctrl or the right
+// button held keeps it as it is.
+void CMainWindow::resetOnClose()
+{
+    if (Keys::ctrl() || Keys::rightButton())
+        return;
+    if (Keys::shift())
+        OnInitialization();
+}

@@ -1,0 +1,107 @@
+#pragma once
+// The main window holds all state of the rule that is not a persisted setting.
+//
+// Data flow: a user action (bar, key, wheel, mouse, menu command, edit box) reaches a handler
+// in src/ui; the handler asks the pure core (src/calc) for the new slide or cursor position,
+// stores it in g_settings, sets the repaint mask (1 slide, 2 cursor, 7 all) and invalidates
+// the face. The paint handler copies the three views from the composed canvas (src/scales)
+// into the window's own image and prints the readout; the client area flushes that image.
+
+#include <QImage>
+#include <QMainWindow>
+#include <QPixmap>
+#include <QRect>
+#include <QRegion>
+
+#include <array>
+#include <cstdint>
+
+class ClientArea;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QScrollBar;
+class QStatusBar;
+class QToolBar;
+class QToolButton;
+class Rebar;
+
+class CMainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    CMainWindow();
+    ~CMainWindow() override;
+
+    // Runs the handler bound to a command number; unbound numbers do nothing.
+    void onCommand(int command);
+
+    // Status line, part 0.
+    void writeStatus(const QString& text);
+    void clearStatus();
+    QString statusText() const;
+
+    QScrollBar* bar(int i) const { return m_bars[i]; }
+    QComboBox* editBox() const { return m_editBox; }
+    QToolBar* numberingToolbar() const { return m_numberingToolbar; }
+    QToolBar* editToolbar() const { return m_editToolbar; }
+    QToolBar* modeToolbar() const { return m_modeToolbar; }
+    ClientArea* clientArea() const { return m_client; }
+    const QImage& canvas() const { return m_canvas; }
+
+    int clientWidth() const;
+
+    // Handlers (each in the file of its subsystem).
+    void paintFace(const QRegion& region);
+    void OnInitialization();
+    void applyLanguage();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void createBars();
+    void createButtons();
+    void createEditBox();
+    void createStatusBar();
+    void createToolbars();
+    void createRebar();
+    void setBarThumbs();
+    void resetOnClose();
+
+    // Drawing resources and the canvas.
+    QImage m_canvas;
+    QPixmap m_backgroundBitmap;
+    QPixmap m_barBitmap;
+
+    // Controls, all children of the client area.
+    ClientArea* m_client = nullptr;
+    QStatusBar* m_statusBar = nullptr;
+    QLabel* m_statusPart0 = nullptr;
+    QToolBar* m_numberingToolbar = nullptr;
+    QToolBar* m_editToolbar = nullptr;
+    QToolBar* m_modeToolbar = nullptr;
+    Rebar* m_rebar = nullptr;
+    std::array<QScrollBar*, 2> m_bars{};  // [0] slide, [1] cursor
+    QComboBox* m_editBox = nullptr;
+    std::array<QToolButton*, 2> m_homeButtons{};
+    QToolButton* m_reverseButton = nullptr;
+    QPixmap m_homeButtonBitmap;
+    QPixmap m_reverseButtonBitmap;
+
+    QRect m_faceRect{0, 40, 625, 134};
+
+public:
+    // State read and changed by the handlers of every subsystem.
+    int16_t m_repaintMask = 7;
+    int16_t m_statusMessageFlag = 0;
+    double m_foldFactor = 0;
+    int16_t m_faceIntact = 1;
+    std::array<double, 16> m_readoutValues{};
+    std::array<int32_t, 2> m_undoPositions{};
+    int16_t m_undoItem = -1;
+    int32_t m_paintedSlidePos = 0;
+    int32_t m_paintedCursorPos = 0;
+    int16_t m_historyInsertPos = 8;
+    bool m_barsShown = false;
+};
