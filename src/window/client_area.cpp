@@ -17,6 +17,7 @@ void ClientArea::resizeEvent(QResizeEvent*)
     grown.fill(palette().color(QPalette::Window));
     QPainter(&grown).drawImage(0, 0, m_image);
     m_image = grown;
+    m_window->onClientResized(width());
 }
 
 void ClientArea::paintEvent(QPaintEvent* event)

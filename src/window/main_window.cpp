@@ -36,13 +36,10 @@ CMainWindow::CMainWindow()
                    (g_settings.TopWin ? Qt::WindowStaysOnTopHint : Qt::Widget));
 
     m_client = new ClientArea(this);
-    setCentralWidget(m_client);
     m_client->setFixedHeight(kClientHeight);
     const int width = kBaseClientWidth + g_settings.CxSize;
     m_client->resize(width, kClientHeight);
-    menuBar();  // the menu bar sits above the client area, as on a frame window
     move(g_settings.Xpos, g_settings.Ypos);
-    resize(width, kClientHeight + menuBar()->sizeHint().height());
 
     m_foldFactor = std::sqrt(10.0);
     createBars();
@@ -61,6 +58,10 @@ CMainWindow::CMainWindow()
     createStatusBar();
     createToolbars();
     createRebar();
+    setCentralWidget(m_client);  // its resize handler needs the controls above
+    menuBar();                   // the menu bar sits above the client area, as on a frame window
+    applyWidthLimits();
+    resize(width, kClientHeight + menuBar()->sizeHint().height());
     applyLanguage();
     m_canvas = QImage(kCanvasWidth, kCanvasHeight, QImage::Format_RGB32);
     m_canvas.fill(Qt::white);
@@ -138,7 +139,7 @@ void CMainWindow::createStatusBar()
 {
     m_statusBar = new QStatusBar(m_client);
     m_statusBar->setSizeGripEnabled(false);
-    m_statusBar->setGeometry(0, kClientHeight - kStatusBarHeight, m_client->width(), kStatusBarHeight);
+    placeStatusBar();
     m_statusPart0 = new QLabel(QStringLiteral("text"), m_statusBar);
     m_statusPart0->setObjectName("statusPart0");
     m_statusBar->addWidget(m_statusPart0, 1);
@@ -179,6 +180,11 @@ void CMainWindow::clearStatus()
     if (m_statusMessageFlag)
         m_statusPart0->setText(QStringLiteral(" "));
     m_statusMessageFlag = 0;
+}
+
+void CMainWindow::placeStatusBar()
+{
+    m_statusBar->setGeometry(0, kClientHeight - kStatusBarHeight, m_client->width(), kStatusBarHeight);
 }
 
 QString CMainWindow::statusText() const { return m_statusPart0->text(); }

@@ -53,10 +53,14 @@ public:
     // Handlers (each in the file of its subsystem).
     void paintFace(const QRegion& region);
     void OnInitialization();
+    void OnAlwaysOnTop();
     void applyLanguage();
+    void onClientResized(int clientWidth);
+    QRect faceRect() const { return m_faceRect; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
@@ -67,6 +71,8 @@ private:
     void createToolbars();
     void createRebar();
     void setBarThumbs();
+    void applyWidthLimits();
+    void placeStatusBar();
     void resetOnClose();
 
     // Drawing resources and the canvas.
@@ -103,5 +109,5 @@ public:
     int32_t m_paintedSlidePos = 0;
     int32_t m_paintedCursorPos = 0;
     int16_t m_historyInsertPos = 8;
-    bool m_barsShown = false;
+    bool m_paintedOnce = false;
 };

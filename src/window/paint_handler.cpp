@@ -14,10 +14,10 @@ void CMainWindow::paintFace(const QRegion& region)
     else
         painter.fillRect(m_client->rect(), palette().color(QPalette::Window));
     painter.end();
-    if (!m_barsShown) {
-        m_barsShown = true;
+    if (!m_paintedOnce) {
         m_bars[0]->show();
         m_bars[1]->show();
         m_bars[1]->setFocus();
     }
+    m_paintedOnce = true;
 }
