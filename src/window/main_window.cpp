@@ -6,12 +6,14 @@
 #include "window/client_area.h"
 #include "window/rebar.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -53,6 +55,7 @@ CMainWindow::CMainWindow()
     }()));
     m_repaintMask = 7;
     m_faceIntact = 1;
+    setConversionMode(g_settings.Unit);
     if (g_settings.Unit != 0)
         g_settings.NumFoucs = 10;
     createStatusBar();
@@ -66,6 +69,7 @@ CMainWindow::CMainWindow()
     m_canvas = QImage(kCanvasWidth, kCanvasHeight, QImage::Format_RGB32);
     m_canvas.fill(Qt::white);
     m_undoItem = -1;
+    qApp->installEventFilter(this);  // every wheel event over the window drives a bar
 }
 
 CMainWindow::~CMainWindow() = default;
@@ -84,6 +88,7 @@ void CMainWindow::createBars()
         bar->setRange(kBarMin, kBarMax);
         bar->hide();  // shown by the first paint
         m_bars[i] = bar;
+        connectBar(i);
     }
     setBarThumbs();
     m_paintedSlidePos = g_settings.SlidePos;
@@ -92,8 +97,15 @@ void CMainWindow::createBars()
 
 void CMainWindow::setBarThumbs()
 {
-    m_bars[0]->setSliderPosition(kDecade - g_settings.SlidePos);
-    m_bars[1]->setSliderPosition(g_settings.CursorPos);
+    setThumb(0, kDecade - g_settings.SlidePos);
+    setThumb(1, g_settings.CursorPos);
+}
+
+// Moving a thumb from code must not come back as a drag notification.
+void CMainWindow::setThumb(int bar, int32_t barPosition)
+{
+    const QSignalBlocker quiet(m_bars[bar]);
+    m_bars[bar]->setSliderPosition(barPosition);
 }
 
 void CMainWindow::createButtons()

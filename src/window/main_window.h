@@ -7,6 +7,9 @@
 // the face. The paint handler copies the three views from the composed canvas (src/scales)
 // into the window's own image and prints the readout; the client area flushes that image.
 
+#include "calc/conversions.h"
+#include "calc/status_messages.h"
+
 #include <QImage>
 #include <QMainWindow>
 #include <QPixmap>
@@ -18,6 +21,7 @@
 
 class ClientArea;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QScrollBar;
@@ -25,6 +29,10 @@ class QStatusBar;
 class QToolBar;
 class QToolButton;
 class Rebar;
+
+// Notification codes of a bar, as the scroll handler takes them.
+enum class ScrollCode { LineLeft, LineRight, PageLeft, PageRight, ThumbPosition, ThumbTrack,
+                        LeftEnd, RightEnd, EndScroll };
 
 class CMainWindow : public QMainWindow {
     Q_OBJECT
@@ -52,6 +60,13 @@ public:
 
     // Handlers (each in the file of its subsystem).
     void paintFace(const QRegion& region);
+    // Move to value: the new bar position, or -1 with the error in the status line.
+    int32_t moveToValue(double value, calc::MovePart target, bool apply);
+    void invalidateFace();
+    void setConversionMode(int code);
+    void onScroll(int bar, ScrollCode code);
+    void onWheel(int delta);
+
     void OnInitialization();
     void OnAlwaysOnTop();
     void applyLanguage();
@@ -61,6 +76,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
@@ -71,6 +87,9 @@ private:
     void createToolbars();
     void createRebar();
     void setBarThumbs();
+    void setThumb(int bar, int32_t barPosition);
+    void connectBar(int bar);
+    bool barKeyPressed(int bar, QKeyEvent* event);
     void applyWidthLimits();
     void placeStatusBar();
     void resetOnClose();
@@ -110,4 +129,5 @@ public:
     int32_t m_paintedCursorPos = 0;
     int16_t m_historyInsertPos = 8;
     bool m_paintedOnce = false;
+    calc::ConversionMode m_conversion;
 };
