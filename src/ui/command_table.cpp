@@ -21,6 +21,10 @@ void CMainWindow::onCommand(int command)
         close();
         return;
     }
+    if (const calc::Conversion* conversion = calc::conversionByCommand(command)) {
+        OnConversion(*conversion);
+        return;
+    }
     for (const CommandBinding& binding : kCommands) {
         if (binding.command == command || (binding.twin && binding.twin == command)) {
             (this->*binding.handler)();

@@ -56,8 +56,6 @@ CMainWindow::CMainWindow()
     m_repaintMask = 7;
     m_faceIntact = 1;
     setConversionMode(g_settings.Unit);
-    if (g_settings.Unit != 0)
-        g_settings.NumFoucs = 10;
     createStatusBar();
     createToolbars();
     createRebar();

@@ -64,6 +64,9 @@ public:
     int32_t moveToValue(double value, calc::MovePart target, bool apply);
     void invalidateFace();
     void setConversionMode(int code);
+    void OnConversion(const calc::Conversion& conversion);
+    void recordUndoPoint(calc::MovePart part);
+    void recomposeFace();
     void onScroll(int bar, ScrollCode code);
     void onWheel(int delta);
 

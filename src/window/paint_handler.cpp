@@ -21,3 +21,5 @@ void CMainWindow::paintFace(const QRegion& region)
     }
     m_paintedOnce = true;
 }
+
+void CMainWindow::recomposeFace() {}
