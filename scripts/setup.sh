@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and the manual checks need, when missing.
 set -euo pipefail
 packages=(g++ cmake ninja-build make qt6-base-dev libgtest-dev googletest libgmock-dev
-          libbenchmark-dev hyperfine time fonts-liberation2 fonts-ipafont-gothic xvfb xdotool xclip)
+          libbenchmark-dev hyperfine time locales fonts-liberation2 fonts-ipafont-gothic xvfb xdotool xclip)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -3,7 +3,9 @@
 #include "window/main_window.h"
 
 #include <QPainter>
+#include <QHelpEvent>
 #include <QPaintEvent>
+#include <QToolTip>
 
 ClientArea::ClientArea(CMainWindow* window) : QWidget(window), m_window(window)
 {
@@ -18,6 +20,17 @@ void ClientArea::resizeEvent(QResizeEvent*)
     QPainter(&grown).drawImage(0, 0, m_image);
     m_image = grown;
     m_window->onClientResized(width());
+}
+
+bool ClientArea::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        if (!m_window->showCaptionTip(help->pos(), help->globalPos()))
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void ClientArea::paintEvent(QPaintEvent* event)

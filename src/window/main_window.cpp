@@ -5,7 +5,9 @@
 #include "platform/keys.h"
 #include "window/client_area.h"
 #include "window/rebar.h"
+#include "ui/resources.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTime>
@@ -37,6 +39,7 @@ CMainWindow::CMainWindow()
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    (g_settings.TopWin ? Qt::WindowStaysOnTopHint : Qt::Widget));
 
+    createAccelerators();
     m_client = new ClientArea(this);
     m_client->setFixedHeight(kClientHeight);
     const int width = kBaseClientWidth + g_settings.CxSize;
@@ -53,6 +56,7 @@ CMainWindow::CMainWindow()
         const QTime t = now.time();
         return d.year() + d.month() + d.day() + t.hour() + t.minute() + t.second() + t.msec();
     }()));
+    captionTools(true);
     m_repaintMask = 7;
     m_faceIntact = 1;
     setConversionMode(g_settings.Unit);
@@ -63,6 +67,7 @@ CMainWindow::CMainWindow()
     menuBar();                   // the menu bar sits above the client area, as on a frame window
     applyWidthLimits();
     resize(width, kClientHeight + menuBar()->sizeHint().height());
+    loadMappedBitmaps();
     applyLanguage();
     m_canvas = QImage(kCanvasWidth, kCanvasHeight, QImage::Format_RGB32);
     m_canvas.fill(Qt::white);
@@ -163,11 +168,55 @@ void CMainWindow::createToolbars()
         toolbar->setIconSize(QSize(18, 17));
         toolbar->setFixedHeight(23);
         toolbar->setFocusPolicy(Qt::NoFocus);
+        connect(toolbar, &QToolBar::actionTriggered, this, [this](QAction* action) {
+            if (const int command = resources::commandOf(action))
+                onCommand(command);
+        });
         return toolbar;
     };
     m_numberingToolbar = make("numberingToolbar");
     m_editToolbar = make("editToolbar");
     m_modeToolbar = make("modeToolbar");
+}
+
+// Bitmaps "loaded mapped" take the palette's button colours; renewed on a colour change.
+void CMainWindow::loadMappedBitmaps()
+{
+    const QPalette colours = QGuiApplication::palette();
+    m_backgroundBitmap = QPixmap::fromImage(resources::loadMappedBitmap(132, colours));
+    m_barBitmap = QPixmap::fromImage(resources::loadMappedBitmap(187, colours));
+    m_homeButtonBitmap = QPixmap::fromImage(resources::loadMappedBitmap(110, colours));
+    m_reverseButtonBitmap = QPixmap::fromImage(resources::loadMappedBitmap(158, colours));
+    for (QScrollBar* bar : m_bars) {
+        if (!bar)
+            continue;
+        QPalette barColours = bar->palette();
+        for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+            barColours.setBrush(role, QBrush(m_barBitmap));
+        bar->setPalette(barColours);
+    }
+    for (QToolButton* button : m_homeButtons)
+        if (button) {
+            button->setIcon(m_homeButtonBitmap);
+            button->setIconSize(m_homeButtonBitmap.size());
+        }
+    if (m_reverseButton) {
+        m_reverseButton->setIcon(m_reverseButtonBitmap);
+        m_reverseButton->setIconSize(m_reverseButtonBitmap.size());
+    }
+    if (m_rebar)
+        m_rebar->setBackground(m_backgroundBitmap);
+}
+
+void CMainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        loadMappedBitmaps();
+        m_faceIntact = 0;
+        m_repaintMask = 7;
+        m_client->update();
+    }
 }
 
 void CMainWindow::createRebar()

@@ -7,6 +7,7 @@
 // the face. The paint handler copies the three views from the composed canvas (src/scales)
 // into the window's own image and prints the readout; the client area flushes that image.
 
+#include "app/settings.h"
 #include "calc/conversions.h"
 #include "calc/status_messages.h"
 
@@ -33,6 +34,9 @@ class Rebar;
 // Notification codes of a bar, as the scroll handler takes them.
 enum class ScrollCode { LineLeft, LineRight, PageLeft, PageRight, ThumbPosition, ThumbTrack,
                         LeftEnd, RightEnd, EndScroll };
+
+QString memoryReadItemText(int index, const SlideMemory& memory);
+QString memorySetItemText(int index);
 
 class CMainWindow : public QMainWindow {
     Q_OBJECT
@@ -70,15 +74,39 @@ public:
     void onScroll(int bar, ScrollCode code);
     void onWheel(int delta);
 
+    // Commands.
+    void OnReverseSlide();
     void OnInitialization();
+    void OnUndo();
+    void OnNumberLock();
+    void OnRightClickDouble();
+    void OnRightClickFast();
+    void OnRightClickReverse();
+    void OnBlackNumbering();
+    void OnRedNumbering();
+    void OnToggleNumbering();
+    void OnFocusSlideBar();
+    void OnFocusCursorBar();
+    void OnFocusEditBox();
+    void OnSlideHome();
+    void OnCursorHome();
     void OnAlwaysOnTop();
+    void requestFaceRepaint();
+    void captionTools(bool create);
+    bool showCaptionTip(const QPoint& clientPos, const QPoint& globalPos);
+    QString captionTipText(int row) const;  // row 0-7
     void applyLanguage();
+    void OnEnglish();
+    void OnJapanese();
+    void writeMemoryItemTexts(int index, const SlideMemory& memory);
+    void updateCommandStates();
     void onClientResized(int clientWidth);
     QRect faceRect() const { return m_faceRect; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;
 
@@ -96,6 +124,9 @@ private:
     void applyWidthLimits();
     void placeStatusBar();
     void resetOnClose();
+    void createAccelerators();
+    void loadMappedBitmaps();
+    void setNumbering(int sinNum, bool focusCursorBar);
 
     // Drawing resources and the canvas.
     QImage m_canvas;
@@ -133,4 +164,5 @@ public:
     int16_t m_historyInsertPos = 8;
     bool m_paintedOnce = false;
     calc::ConversionMode m_conversion;
+    std::array<int, 8> m_captionStrings{};
 };
