@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScrollBar>
@@ -168,6 +169,9 @@ void CMainWindow::createToolbars()
         toolbar->setIconSize(QSize(18, 17));
         toolbar->setFixedHeight(23);
         toolbar->setFocusPolicy(Qt::NoFocus);
+        toolbar->setContentsMargins(0, 0, 0, 0);
+        toolbar->layout()->setContentsMargins(0, 0, 0, 0);
+        toolbar->layout()->setSpacing(0);
         connect(toolbar, &QToolBar::actionTriggered, this, [this](QAction* action) {
             if (const int command = resources::commandOf(action))
                 onCommand(command);
@@ -187,14 +191,6 @@ void CMainWindow::loadMappedBitmaps()
     m_barBitmap = QPixmap::fromImage(resources::loadMappedBitmap(187, colours));
     m_homeButtonBitmap = QPixmap::fromImage(resources::loadMappedBitmap(110, colours));
     m_reverseButtonBitmap = QPixmap::fromImage(resources::loadMappedBitmap(158, colours));
-    for (QScrollBar* bar : m_bars) {
-        if (!bar)
-            continue;
-        QPalette barColours = bar->palette();
-        for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-            barColours.setBrush(role, QBrush(m_barBitmap));
-        bar->setPalette(barColours);
-    }
     for (QToolButton* button : m_homeButtons)
         if (button) {
             button->setIcon(m_homeButtonBitmap);
