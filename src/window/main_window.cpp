@@ -40,6 +40,7 @@ CMainWindow::CMainWindow()
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    (g_settings.TopWin ? Qt::WindowStaysOnTopHint : Qt::Widget));
 
+    setWindowIcon(resources::applicationIcon());
     createAccelerators();
     m_client = new ClientArea(this);
     m_client->setFixedHeight(kClientHeight);

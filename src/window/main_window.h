@@ -156,13 +156,19 @@ public:
     int16_t m_statusMessageFlag = 0;
     double m_foldFactor = 0;
     int16_t m_faceIntact = 1;
-    std::array<double, 16> m_readoutValues{};
+    std::array<double, 16> m_readoutValues = noReadings();  // as last painted
     std::array<int32_t, 2> m_undoPositions{};
     int16_t m_undoItem = -1;
     int32_t m_paintedSlidePos = 0;
     int32_t m_paintedCursorPos = 0;
     int16_t m_historyInsertPos = 8;
     bool m_paintedOnce = false;
+    static std::array<double, 16> noReadings()
+    {
+        std::array<double, 16> values;
+        values.fill(-99.0);
+        return values;
+    }
     calc::ConversionMode m_conversion;
     std::array<int, 8> m_captionStrings{};
 };
