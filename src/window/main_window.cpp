@@ -62,6 +62,7 @@ CMainWindow::CMainWindow()
     m_repaintMask = 7;
     m_faceIntact = 1;
     setConversionMode(g_settings.Unit);
+    m_tables = GraduationTables::build();
     createStatusBar();
     createToolbars();
     createRebar();
@@ -71,8 +72,8 @@ CMainWindow::CMainWindow()
     resize(width, kClientHeight + menuBar()->sizeHint().height());
     loadMappedBitmaps();
     applyLanguage();
-    m_canvas = QImage(kCanvasWidth, kCanvasHeight, QImage::Format_RGB32);
-    m_canvas.fill(Qt::white);
+    createCanvas();
+    recomposeFace();
     m_undoItem = -1;
     qApp->installEventFilter(this);  // every wheel event over the window drives a bar
 }

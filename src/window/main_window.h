@@ -9,7 +9,12 @@
 
 #include "app/settings.h"
 #include "calc/conversions.h"
+#include "calc/readout_panel.h"
 #include "calc/status_messages.h"
+#include "platform/dc.h"
+#include "scales/face_composer.h"
+#include "scales/graduation_tables.h"
+#include "scales/painting.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -19,6 +24,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 class ClientArea;
 class QComboBox;
@@ -126,10 +132,13 @@ private:
     void resetOnClose();
     void createAccelerators();
     void loadMappedBitmaps();
+    void createCanvas();
     void setNumbering(int sinNum, bool focusCursorBar);
 
     // Drawing resources and the canvas.
     QImage m_canvas;
+    std::unique_ptr<Dc> m_canvasDc;
+    FaceComposer m_composer;
     QPixmap m_backgroundBitmap;
     QPixmap m_barBitmap;
 
@@ -171,4 +180,9 @@ public:
     }
     calc::ConversionMode m_conversion;
     std::array<int, 8> m_captionStrings{};
+    GraduationTables m_tables;
+
+    // ---- Painting (src/window/paint_handler.cpp): what one paint keeps for the next.
+    painting::PaintMemory m_paintMemory;         // previous extra width, follows, reading column
+    calc::ReadoutChangeMemory m_readoutMemory;  // SinNum, Unit, NumFoucs of the last readout
 };

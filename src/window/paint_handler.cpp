@@ -1,25 +1,78 @@
+// The paint handler (Part 2.4): gathers the window's state and draws the face into the
+// client area's own image with the pure steps of src/scales/painting and the readout panel of
+// src/calc/readout_panel. ClientArea::paintEvent then flushes the invalid region of that image,
+// so a partial repaint (repaint mask 1 or 2) keeps every other pixel exactly as it was.
+
 #include "window/main_window.h"
 
+#include "app/settings.h"
+#include "calc/layout.h"
+#include "calc/position.h"
+#include "calc/readout_panel.h"
+#include "platform/dc.h"
+#include "platform/system_colours.h"
+#include "scales/face_composer.h"
+#include "scales/painting.h"
 #include "window/client_area.h"
 
-#include <QPainter>
 #include <QScrollBar>
 
-void CMainWindow::paintFace(const QRegion& region)
+void CMainWindow::paintFace(const QRegion&)
 {
-    QPainter painter(&m_client->image());
-    painter.setClipRegion(region);
-    if (!m_backgroundBitmap.isNull())
-        painter.drawTiledPixmap(m_client->rect(), m_backgroundBitmap);
-    else
-        painter.fillRect(m_client->rect(), palette().color(QPalette::Window));
-    painter.end();
-    if (!m_paintedOnce) {
-        m_bars[0]->show();
-        m_bars[1]->show();
+    QImage& image = m_client->image();
+    if (image.isNull())
+        return;  // not laid out yet: the client area has had no resize event
+    Dc dc(image);
+    const int extraWidth = m_client->width() - layout::kBaseClientWidth;
+    const Brush background = m_backgroundBitmap.isNull()
+                                 ? Brush::solid(palette().color(QPalette::Window).rgb())
+                                 : Brush::fromPattern(m_backgroundBitmap.toImage());
+
+    // The image keeps what the last paint drew. The first paint and a paint at a new width
+    // (the image has grown, the hairline column and the right column have moved) draw all.
+    int16_t mask = m_repaintMask;
+    if (!m_paintedOnce || extraWidth != m_paintMemory.extraWidth)
+        mask = painting::kRepaintAll;
+    if (mask == painting::kRepaintAll)
+        dc.fillRect(0, 0, image.width(), image.height(), background);
+
+    // Paint (Part 2.4, steps 2 to 18).
+    for (QScrollBar* bar : m_bars)
+        if (bar->isHidden())
+            bar->show();
+    g_settings.NumFoucs = static_cast<int16_t>(calc::focusAfterFollow(g_settings.SlidePos, g_settings.NumFoucs));
+    if (mask == painting::kRepaintAll)
+        painting::copyNameColumnAndEndCap(dc, m_canvas, extraWidth);
+    dc.selectFont(normalFont());
+    painting::copyViews(dc, m_canvas, background, {extraWidth, g_settings.SlidePos, g_settings.CursorPos, mask},
+                        m_paintMemory);
+
+    calc::ReadoutPanelInput readout;
+    readout.reading.slidePos = g_settings.SlidePos;
+    readout.reading.cursorPos = g_settings.CursorPos;
+    readout.reading.slideRev = g_settings.SlideRev;
+    readout.reading.sinNum = g_settings.SinNum;
+    readout.reading.conversion = m_conversion;
+    readout.paintedSlidePos = m_paintedSlidePos;
+    readout.paintedCursorPos = m_paintedCursorPos;
+    readout.focusedItem = g_settings.NumFoucs;
+    readout.repaintMask = mask;
+    readout.extraWidth = extraWidth;
+    calc::drawReadout(dc, readout, m_readoutMemory, m_readoutValues);
+
+    painting::drawMargins(dc, background, extraWidth);
+    painting::drawOutlines(dc, extraWidth);
+    painting::drawCursorFrame(dc, extraWidth);
+    painting::drawHairline(dc, extraWidth);
+    m_faceIntact = 1;
+    m_paintedSlidePos = g_settings.SlidePos;
+    m_paintedCursorPos = g_settings.CursorPos;
+    m_repaintMask = painting::kRepaintAll;
+
+    // Paint handler, steps 3 to 5.
+    painting::drawBarLabels(dc, systemButtonColours().text.rgb());
+    painting::copyNameColumnAndEndCap(dc, m_canvas, extraWidth);
+    if (!m_paintedOnce)
         m_bars[1]->setFocus();
-    }
     m_paintedOnce = true;
 }
-
-void CMainWindow::recomposeFace() {}

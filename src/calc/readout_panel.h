@@ -1,0 +1,48 @@
+#pragma once
+// The drawing of the cursor readout panel (Part 3.3): three columns of readings over the face,
+// the left-index column (K, DF, D, A at the slide's left index), the hairline column (all
+// eight rows under the hairline) and the right-index column (K, DF, D, A at the right index),
+// the unit names while a conversion is active, and the focus box of the focused item.
+//
+// Part 2.4 calls drawReadout once in every paint, after the views and before the frames, with
+// the normal font selected. The numbers come from calc::readoutValues (readout.h) and their
+// texts from calc::format in the item's shown mode (number_format.h); the panel reprints only
+// the sections whose bit is set in the repaint mask or the change flags, and stores what it
+// printed into the window's readout values.
+
+#include "calc/readout.h"
+#include "platform/dc.h"
+
+#include <array>
+#include <cstdint>
+
+namespace calc {
+
+// SinNum, Unit and NumFoucs as of the previous drawing (process-wide in the rule, one per
+// window here); −1 before the first drawing.
+struct ReadoutChangeMemory {
+    int16_t sinNum = -1;
+    int16_t unit = -1;
+    int16_t focusedItem = -1;
+};
+
+struct ReadoutPanelInput {
+    ReadoutInput reading;  // SlidePos, CursorPos, SlideRev, SinNum and the conversion (Unit, kind, factor)
+    int32_t paintedSlidePos = kHome;
+    int32_t paintedCursorPos = kHome;
+    int16_t focusedItem = 11;  // NumFoucs
+    int16_t repaintMask = 7;
+    int extraWidth = 0;  // w; the hairline column stands w / 2 to the right
+};
+
+// Draw readout (Part 3.3). Writes the items of the sections it reprints into `values`
+// (values[0] is item 1) and updates `memory`. Puts the Dc's pen, brush and text colour back and
+// leaves it unclipped; its background mode, background colour and alignment are the panel's.
+void drawReadout(Dc& dc, const ReadoutPanelInput& input, ReadoutChangeMemory& memory,
+                 std::array<double, 16>& values);
+
+// The focus box of one readout item (1 to 16; any other number draws nothing): a one-pixel
+// black outline around the item's cell.
+void drawFocusBox(Dc& dc, int item, int extraWidth);
+
+}  // namespace calc
