@@ -1,4 +1,4 @@
-// Conversions (Part 3.5): the slide position each conversion sets and what the paired rows read.
+// Conversions: the slide position each conversion sets and what the paired rows read.
 #include "calc/conversions.h"
 #include "calc/move_to_value.h"
 #include "calc/number_format.h"

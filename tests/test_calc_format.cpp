@@ -1,4 +1,4 @@
-// Number text formats (Part 3.4): format, the item format table, zero-round and parse, also
+// Number text formats: format, the item format table, zero-round and parse, also
 // under a German process locale (decimal comma), which must change nothing.
 #include "calc/number_format.h"
 #include "calc/position.h"
@@ -20,7 +20,7 @@ namespace {
 
 struct FormatCase { double x; int mode; const char* text; };
 
-// Every example of Part 3.4, and the readout texts of Part 3.3 it relies on.
+// Every example, and the readout texts it relies on.
 const FormatCase kFormatCases[] = {
     {3.1622776601683795, 0, "3.16228"},
     {10.000000000000002, 0, "10.0000"},
@@ -44,7 +44,7 @@ const FormatCase kFormatCases[] = {
 
 struct ZeroRoundCase { double x; int n; int item; int slideRev; double result; };
 
-// Part 3.4's zero-round examples; item 11 is D (mode 0), item 10 on the back face SI (mode 4).
+// the zero-round examples; item 11 is D (mode 0), item 10 on the back face SI (mode 4).
 const ZeroRoundCase kZeroRoundCases[] = {
     {3.1622776601683795, 0, 11, 0, 3.1622},
     {125, 0, 11, 0, 120},
@@ -52,7 +52,7 @@ const ZeroRoundCase kZeroRoundCases[] = {
     {3.1622776601683795, 2, 11, 0, 3.162},
     {30.5, 1, 10, 1, 30.5},                   // degrees in, "30°30′00″", degrees out
     {30.5 * 3.141592653 / 180, 0, 10, 1, 30}, // radians in: "30°30′00″" loses its minutes' 3
-    {2.34567, 0, 11, 0, 2.3456},              // Part 4.4: 2.34567 goes to 2.34560, then 2.34500
+    {2.34567, 0, 11, 0, 2.3456},              // 2.34567 goes to 2.34560, then 2.34500
     {2.3456, 0, 11, 0, 2.345},
     {10.000000000000002, 0, 2, 0, 0},         // DF at an index, mode 1: "1.00000"
     {-0.30103, 0, 9, 1, 0.6989},              // L, mode 3: "0.698970"

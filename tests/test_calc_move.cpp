@@ -1,5 +1,5 @@
-// Move to value (Part 3.2) and the status message table (Part 4.7). Where a case names only the
-// scale reading it must produce, the readout (Part 3.3) at the new position confirms it.
+// Move to value and the status message table. Where a case names only the
+// scale reading it must produce, the readout at the new position confirms it.
 #include "calc/move_to_value.h"
 #include "calc/number_format.h"
 #include "calc/readout.h"

@@ -1,4 +1,4 @@
-// Position model (Part 3.1) and the pixel columns of Part 2.4.
+// Position model and the pixel columns.
 #include "calc/position.h"
 
 #include <gtest/gtest.h>
@@ -33,7 +33,7 @@ TEST(CalcPosition, SlideOffsetReadingPositionAndBars)
     struct Case { int32_t slide, cursor, offset, reading, slideBar; };
     const Case cases[] = {
         {3150000, 3150000, 0, 3150000, 3150000},
-        {5046489, 1896489, -1896489, 3792978, 1253511},  // Part 3.2: C's 10 over D's 5
+        {5046489, 1896489, -1896489, 3792978, 1253511},  // C's 10 over D's 5
         {0, 0, 3150000, -3150000, 6300000},
         {6300000, 6300000, -3150000, 9450000, 0},
     };
@@ -47,7 +47,7 @@ TEST(CalcPosition, SlideOffsetReadingPositionAndBars)
 
 TEST(CalcPosition, PixelColumnsRoundHalfAwayFromZero)
 {
-    // Part 2.4's edge cases.
+    // the edge cases.
     struct Case { int32_t slide, shift, leftFollow, rightFollow; };
     const Case cases[] = {
         {3150000, 0, 0, 0},
@@ -94,7 +94,7 @@ TEST(CalcPosition, EligibleItemsNeedTheirPartAndAReading)
 
 TEST(CalcPosition, IndexAvailabilityAndFocusFollowAtTheLimits)
 {
-    // Part 3.1 and Part 2.4 edge cases.
+    // Edge cases of the columns and follows.
     struct Case { int32_t slide; bool left, right; int focused, after; };
     const Case cases[] = {
         {2549999, true, false, 14, 2},

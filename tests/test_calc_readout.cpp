@@ -1,5 +1,5 @@
-// Readout values of all sixteen items (Parts 3.1 and 3.3), read through the texts the panel
-// prints for them (Part 3.4's shown modes). An empty text means the no-value mark.
+// Readout values of all sixteen items, read through the texts the panel
+// prints for them (the shown modes). An empty text means the no-value mark.
 #include "calc/number_format.h"
 #include "calc/readout.h"
 

@@ -1,4 +1,4 @@
-// Resources as data (Parts 1.2, 3.5, 4.6, 4.7): bitmaps and their mapping to the button colours,
+// Resources as data: bitmaps and their mapping to the button colours,
 // menus and context menus in both languages, toolbars, accelerators, the string tables.
 
 #include "ui/resources.h"

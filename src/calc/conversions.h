@@ -1,5 +1,5 @@
 #pragma once
-// Conversions (Part 3.5): the table of the nineteen unit, circle and angle conversions, the
+// Conversions: the table of the nineteen unit, circle and angle conversions, the
 // conversion mode a code gives (kind and factor), and the slide position a conversion sets.
 // The command handlers (undo point, face, thumb, focus) belong to the window.
 

@@ -1,5 +1,5 @@
 #pragma once
-// Move to value (Part 3.2): a number taken as a reading of the focused item's scale gives the
+// Move to value: a number taken as a reading of the focused item's scale gives the
 // bar position at which the slide or the cursor shows it, or the error that stops it.
 // Pure: the caller (CMainWindow) applies the result: on success with apply it stores the
 // position (cursor = bar, slide = 6 300 000 - bar) and its painted copy, sets the thumb, writes

@@ -1,5 +1,5 @@
 #pragma once
-// Number text formats (Part 3.4): the formatter's six modes, the item format table, zero-round
+// Number text formats: the formatter's six modes, the item format table, zero-round
 // and parse. Texts are UTF-16 (QString). Nothing here depends on the process locale: the
 // decimal point is always ".".
 
@@ -22,7 +22,7 @@ inline constexpr int kFormatBufferSize = 16;
 // truncation (see truncate.h), cut to the buffer.
 QString format(double x, int mode);
 
-// Shown (Part 3.3), zero-round and copy (Parts 4.4, 4.5) modes of a readout item.
+// Shown, zero-round and copy modes of a readout item.
 struct ItemFormat {
     int16_t shown = 0;
     int16_t zeroRound = 0;

@@ -1,6 +1,6 @@
 #pragma once
-// Position model of the rule (Part 3.1): the unit in which slide and cursor are placed, the
-// landmarks, reduce(), the pixel columns of Part 2.4, the readout items and the rules that move
+// Position model of the rule: the unit in which slide and cursor are placed, the
+// landmarks, reduce(), the pixel columns, the readout items and the rules that move
 // the focused item. Pure functions of plain values; nothing here reads g_settings.
 
 #include <cstdint>
@@ -12,7 +12,7 @@ inline constexpr int32_t kDecade = 21000 * kStepFactor;         // 6 300 000 uni
 inline constexpr int32_t kHome = 10500 * kStepFactor;           // 3 150 000 units
 inline constexpr int32_t kLeftIndexLimit = 12500 * kStepFactor;  // 3 750 000
 inline constexpr int32_t kRightIndexLimit = 8500 * kStepFactor;  // 2 550 000
-inline constexpr int32_t kPositionMin = -300 * kStepFactor;      // -90 000, limit of the bars (Part 4.1)
+inline constexpr int32_t kPositionMin = -300 * kStepFactor;      // -90 000, limit of the bars
 inline constexpr int32_t kPositionMax = 21300 * kStepFactor;     // 6 390 000
 inline constexpr int32_t kUnitsPerPixel = 3000;                  // 2100 pixels per decade
 inline constexpr int kHomeShiftPixels = 1050;                    // the A decade length in pixels
@@ -45,7 +45,7 @@ int32_t slideReadingPosition(int32_t slidePos, int32_t cursorPos);
 int32_t slideBarPosition(int32_t slidePos);
 int32_t slidePositionFromBar(int32_t barPosition);
 
-// Pixel columns of Part 2.4: nearest(q / 3000), a half going away from zero.
+// Pixel columns: nearest(q / 3000), a half going away from zero.
 int32_t nearestPixel(int64_t units);
 int32_t slideShift(int32_t slidePos);                        // nearest(SlidePos/3000) - 1050
 int32_t cursorColumn(int32_t cursorPos);                     // nearest(CursorPos/3000)

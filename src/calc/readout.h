@@ -1,6 +1,6 @@
 #pragma once
-// Readout values (Parts 3.1 and 3.3): the reading of all sixteen readout items for given
-// positions, face, numbering and conversion. The panel drawing (Part 3.3) prints these values;
+// Readout values: the reading of all sixteen readout items for given
+// positions, face, numbering and conversion. The panel drawing prints these values;
 // it recomputes only the sections that changed, which gives the same numbers as this function.
 //
 // Items: 1-4 K, DF, D, A at the slide's left index; 5-12 the eight rows under the hairline

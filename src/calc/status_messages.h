@@ -1,5 +1,5 @@
 #pragma once
-// The program's status-line messages (Part 4.7, "Status messages of the whole program") in one
+// The program's status-line messages in one
 // table, English for Language 0 and Japanese otherwise. Templates keep the printf-style fields
 // of the documented texts (%s, %d, %ld); statusMessage() fills them in order.
 
@@ -11,17 +11,17 @@
 namespace calc {
 
 enum class StatusId {
-    Moved,              // "Moved %s."                      (Part 3.2)
-    CannotMove,         // "Cannot move %s."                (Part 3.2)
-    DomainError,        // "DOMAIN error."                  (Part 3.2, English in both)
-    OverflowError,      // "Slide Rule overflow error."     (Part 3.2, English in both)
-    CopiedToEditBox,    // "Copied "%s" in the EditBox."    (Part 4.4)
-    CopiedToClipboard,  // "Copied "%s" in the Clipboard."  (Part 4.5)
-    SavedMemory,        // "Saved the position of %s. <Memory %d>"  (Part 4.6)
-    LoadedMemory,       // "Loaded the position of %s. <Memory %d>" (Part 4.6)
-    Greeting,           // "\"%s\"   %s - %s"               (Part 4.2, English in both)
-    Positions,          // "Slide Position=%ld, Cursor Position=%ld," (Part 4.2)
-    BuildDateTime,      // "Build Date & Time:  %s "        (Part 4.2)
+    Moved,              // "Moved %s."                     
+    CannotMove,         // "Cannot move %s."               
+    DomainError,        // "DOMAIN error."                 
+    OverflowError,      // "Slide Rule overflow error."    
+    CopiedToEditBox,    // "Copied "%s" in the EditBox."   
+    CopiedToClipboard,  // "Copied "%s" in the Clipboard." 
+    SavedMemory,        // "Saved the position of %s. <Memory %d>" 
+    LoadedMemory,       // "Loaded the position of %s. <Memory %d>"
+    Greeting,           // "\"%s\"   %s - %s"              
+    Positions,          // "Slide Position=%ld, Cursor Position=%ld,"
+    BuildDateTime,      // "Build Date & Time:  %s "       
 };
 
 // The moving parts as messages name them.
@@ -36,7 +36,7 @@ QString partName(MovePart part, int language);
 // The template with its %s, %d and %ld fields replaced by the arguments in order.
 QString statusMessage(StatusId id, int language, std::initializer_list<QString> arguments);
 
-// The eight greetings of the CURSOR label's greeting line (Part 4.2); entry r modulo 8.
+// The eight greetings of the CURSOR label's greeting line; entry r modulo 8.
 QString greeting(int index);
 // The program name and version text of the greeting line.
 inline constexpr char16_t kProgramName[] = u"Kestrin";
