@@ -56,8 +56,8 @@ void CMainWindow::moveEvent(QMoveEvent* event)
     m_faceIntact = 0;
     if (isMinimized())
         return;
-    g_settings.Xpos = static_cast<int16_t>(frameGeometry().x());
-    g_settings.Ypos = static_cast<int16_t>(frameGeometry().y());
+    g_settings.Xpos = static_cast<int16_t>(pos().x());
+    g_settings.Ypos = static_cast<int16_t>(pos().y());
 }
 
 void CMainWindow::OnAlwaysOnTop()
