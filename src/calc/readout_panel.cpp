@@ -90,7 +90,11 @@ private:
     }
     void unitNames(const Column& column);
     // Plain fill of a rectangle (null pen, light grey brush: one pixel short right and bottom).
-    void fill(int left, int top, int right, int bottom) { m_dc.rectangle(left, top, right, bottom); }
+    void fill(int left, int top, int right, int bottom)
+    {
+        m_dc.clearClip();
+        m_dc.rectangle(left, top, right, bottom);
+    }
 
     Dc& m_dc;
     const ReadoutPanelInput& m_in;
@@ -100,7 +104,7 @@ private:
     const int m_kind;
 };
 
-// Steps 3 and 6: K, DF, D and A at the slide's left or right index, or the unit names.
+// K, DF, D and A at the slide's left or right index, or the unit names.
 void Panel::indexColumn(bool left, bool fillBands)
 {
     const Column column = left ? leftIndexColumn() : rightIndexColumn(m_in.extraWidth);
@@ -130,7 +134,7 @@ void Panel::indexColumn(bool left, bool fillBands)
     }
 }
 
-// Step 4: K, DF, D and A under the hairline.
+// K, DF, D and A under the hairline.
 void Panel::hairlineStatorRows(bool fillBands)
 {
     const Column column = hairlineColumn(m_in.extraWidth);
@@ -153,7 +157,7 @@ void Panel::hairlineStatorRows(bool fillBands)
         print(column, 12, colours::kInk);
 }
 
-// Step 5: the four slide rows under the hairline, by face.
+// The four slide rows under the hairline, by face.
 void Panel::hairlineSlideRows(bool fillBand)
 {
     const Column column = hairlineColumn(m_in.extraWidth);
@@ -220,7 +224,7 @@ void Panel::unitNames(const Column& column)
     m_dc.setTextColour(colours::kInk);
 }
 
-// Step 7: black lines across both index columns at the slide's top and bottom rows.
+// With a conversion: black lines across both index columns at the slide's top and bottom rows.
 void Panel::conversionLines()
 {
     if (!m_converting)

@@ -1,10 +1,10 @@
 #pragma once
-// The drawing of the cursor readout panel (Part 3.3): three columns of readings over the face,
+// The drawing of the cursor readout panel: three columns of readings over the face,
 // the left-index column (K, DF, D, A at the slide's left index), the hairline column (all
 // eight rows under the hairline) and the right-index column (K, DF, D, A at the right index),
 // the unit names while a conversion is active, and the focus box of the focused item.
 //
-// Part 2.4 calls drawReadout once in every paint, after the views and before the frames, with
+// The painter calls drawReadout once in every paint, after the views and before the frames, with
 // the normal font selected. The numbers come from calc::readoutValues (readout.h) and their
 // texts from calc::format in the item's shown mode (number_format.h); the panel reprints only
 // the sections whose bit is set in the repaint mask or the change flags, and stores what it
@@ -35,7 +35,7 @@ struct ReadoutPanelInput {
     int extraWidth = 0;  // w; the hairline column stands w / 2 to the right
 };
 
-// Draw readout (Part 3.3). Writes the items of the sections it reprints into `values`
+// Draw readout. Writes the items of the sections it reprints into `values`
 // (values[0] is item 1) and updates `memory`. Puts the Dc's pen, brush and text colour back and
 // leaves it unclipped; its background mode, background colour and alignment are the panel's.
 void drawReadout(Dc& dc, const ReadoutPanelInput& input, ReadoutChangeMemory& memory,

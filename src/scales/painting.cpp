@@ -35,7 +35,7 @@ void copyStator(Dc& dc, const QImage& canvas, int clientX, int width, int canvas
     copyBand(dc, canvas, kLowerStator, clientX, width, canvasX);
 }
 
-// The cursor view's slide band when the slide's left or right end lies in the view (step 10).
+// The cursor view's slide band when the slide's left or right end lies in the view.
 void slideEndsInCursorView(Dc& dc, const QImage& canvas, const Brush& background, int r, int h)
 {
     const Pen previousPen = dc.selectPen(Pen::null());

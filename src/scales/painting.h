@@ -1,13 +1,13 @@
 #pragma once
-// Painting of the rule (Part 2.4): the window never shows the whole rule, it copies three
-// pieces of the composed canvas (Part 2.3) at their natural size. A left view around the
+// Painting of the rule: the window never shows the whole rule, it copies three
+// pieces of the composed canvas at their natural size. A left view around the
 // slide's left index, a cursor view around the hairline and a right view around the slide's
 // right index; each view is three bands (upper stator, slide, lower stator), each band one
 // copy, so that the slide's piece can stand offset against the stator's.
 //
 // These are the pure drawing steps, functions of a Dc, the canvas and plain values. The window
 // (CMainWindow::paintFace, src/window/paint_handler.cpp) gathers the state, calls them in the
-// order of Part 2.4 and keeps PaintMemory between paints. Client coordinates are those of the
+// order of a paint and keeps PaintMemory between paints. Client coordinates are those of the
 // window's client area; W is the extra width (client width − 625), h = W / 2.
 
 #include "platform/dc.h"
@@ -18,7 +18,7 @@
 
 namespace painting {
 
-// Pixel columns of one paint (Part 2.4, all 16-bit in the rule).
+// Pixel columns of one paint (all 16-bit in the rule).
 struct Columns {
     int16_t slideShift = 0;     // nearest(SlidePos / 3000) − 1050: the slide left of home
     int16_t cursorColumn = 0;   // nearest(CursorPos / 3000): the hairline from D's 1
@@ -48,26 +48,26 @@ struct ViewRequest {
     int16_t repaintMask = kRepaintAll;
 };
 
-// Step 5 of Paint and step 4 of the paint handler: the scale-name column (client x 1 to 29)
+// Copied at the start of a full paint and again at the end of every paint: the scale-name column (client x 1 to 29)
 // and the end cap that closes the face on the right (client x 604 + W to 623 + W).
 void copyNameColumnAndEndCap(Dc& dc, const QImage& canvas, int extraWidth);
 
-// Steps 1 and 7 to 11 of Paint: the left, right and cursor views as far as the repaint mask,
+// The left, right and cursor views as far as the repaint mask,
 // the follows and the width change ask for; the slide's ends entering the cursor view leave
 // `background` there. Updates `memory` for the next paint.
 void copyViews(Dc& dc, const QImage& canvas, const Brush& background, const ViewRequest& request,
                PaintMemory& memory);
 
-// Step 13: the background margins above and below the face, from x 89 to the right edge.
+// The background margins above and below the face, from x 89 to the right edge.
 void drawMargins(Dc& dc, const Brush& background, int extraWidth);
-// Step 14: one-pixel ink outlines around the face (y 39 to 174) and the slide (y 73 and 140).
+// One-pixel ink outlines around the face (y 39 to 174) and the slide (y 73 and 140).
 void drawOutlines(Dc& dc, int extraWidth);
-// Step 15: the cursor frame, three grey rectangles around the hairline column and the cursor
+// The cursor frame, three grey rectangles around the hairline column and the cursor
 // view, and the triple line between them.
 void drawCursorFrame(Dc& dc, int extraWidth);
-// Step 16: the red hairline at x 345 + h, from y 39 to 174.
+// The red hairline at x 345 + h, from y 39 to 174.
 void drawHairline(Dc& dc, int extraWidth);
-// Paint handler step 3: "SLIDE" and "CURSOR" left of the bars in the bold font, a white edge
+// The bar labels "SLIDE" and "CURSOR" left of the bars in the bold font, a white edge
 // two pixels to the lower right under the text in `textColour`.
 void drawBarLabels(Dc& dc, QRgb textColour);
 

@@ -1,4 +1,4 @@
-// The paint handler (Part 2.4): gathers the window's state and draws the face into the
+// The paint handler: gathers the window's state and draws the face into the
 // client area's own image with the pure steps of src/scales/painting and the readout panel of
 // src/calc/readout_panel. ClientArea::paintEvent then flushes the invalid region of that image,
 // so a partial repaint (repaint mask 1 or 2) keeps every other pixel exactly as it was.
@@ -17,6 +17,11 @@
 
 #include <QScrollBar>
 
+namespace {
+// The background pattern the image was last erased with (QPixmap::cacheKey, 0 for none).
+qint64 g_erasedWith = 0;
+}  // namespace
+
 void CMainWindow::paintFace(const QRegion&)
 {
     QImage& image = m_client->image();
@@ -28,15 +33,19 @@ void CMainWindow::paintFace(const QRegion&)
                                  ? Brush::solid(palette().color(QPalette::Window).rgb())
                                  : Brush::fromPattern(m_backgroundBitmap.toImage());
 
-    // The image keeps what the last paint drew. The first paint and a paint at a new width
-    // (the image has grown, the hairline column and the right column have moved) draw all.
+    // The image keeps what the last paint drew, as a window keeps what is not invalidated. The
+    // first paint, a paint at a new width (the image has grown, the hairline column and the
+    // right column have moved) and one after the background pattern changed with the system
+    // colours start from the background, as an erased window does, and draw all.
     int16_t mask = m_repaintMask;
-    if (!m_paintedOnce || extraWidth != m_paintMemory.extraWidth)
+    const qint64 backgroundKey = m_backgroundBitmap.cacheKey();
+    if (!m_paintedOnce || extraWidth != m_paintMemory.extraWidth || backgroundKey != g_erasedWith) {
         mask = painting::kRepaintAll;
-    if (mask == painting::kRepaintAll)
         dc.fillRect(0, 0, image.width(), image.height(), background);
+        g_erasedWith = backgroundKey;
+    }
 
-    // Paint (Part 2.4, steps 2 to 18).
+    // The paint proper: views, readout, frames; then the painted positions.
     for (QScrollBar* bar : m_bars)
         if (bar->isHidden())
             bar->show();
@@ -60,7 +69,8 @@ void CMainWindow::paintFace(const QRegion&)
     readout.extraWidth = extraWidth;
     calc::drawReadout(dc, readout, m_readoutMemory, m_readoutValues);
 
-    painting::drawMargins(dc, background, extraWidth);
+    if (mask == painting::kRepaintAll)
+        painting::drawMargins(dc, background, extraWidth);  // outside the face, like the labels
     painting::drawOutlines(dc, extraWidth);
     painting::drawCursorFrame(dc, extraWidth);
     painting::drawHairline(dc, extraWidth);
@@ -69,8 +79,10 @@ void CMainWindow::paintFace(const QRegion&)
     m_paintedCursorPos = g_settings.CursorPos;
     m_repaintMask = painting::kRepaintAll;
 
-    // Paint handler, steps 3 to 5.
-    painting::drawBarLabels(dc, systemButtonColours().text.rgb());
+    // The bar labels and the name column once more. The labels lie outside the face: a partial paint, which a
+    // window would clip to the face, leaves them as they are.
+    if (mask == painting::kRepaintAll)
+        painting::drawBarLabels(dc, systemButtonColours().text.rgb());
     painting::copyNameColumnAndEndCap(dc, m_canvas, extraWidth);
     if (!m_paintedOnce)
         m_bars[1]->setFocus();
