@@ -182,6 +182,21 @@ void Dc::stretchCopy(int x, int y, int w, int h, const QImage& source, int sx, i
 
     const QRect c = clip();
     const QRect from = opaque.rect();
+    if (w == sw && h == sh && w > 0 && h > 0) {
+        // Same size, same direction: whole clipped rows without the per-pixel scaling.
+        const QRect area = QRect(x, y, w, h) & c & from.translated(x - sx, y - sy);
+        for (int ty = area.top(); ty <= area.bottom(); ++ty) {
+            QRgb* target = row(*m_image, ty) + area.left();
+            const QRgb* pixels = row(opaque, ty - y + sy) + (area.left() - x + sx);
+            if (op == RasterOp::And)
+                for (int i = 0; i < area.width(); ++i)
+                    target[i] = (target[i] & pixels[i]) | 0xff000000u;
+            else
+                for (int i = 0; i < area.width(); ++i)
+                    target[i] = pixels[i] | 0xff000000u;
+        }
+        return;
+    }
     const int dxStep = w < 0 ? -1 : 1, dyStep = h < 0 ? -1 : 1;
     const int sxStep = sw < 0 ? -1 : 1, syStep = sh < 0 ? -1 : 1;
     const int dw = std::abs(w), dh = std::abs(h), aw = std::abs(sw), ah = std::abs(sh);
