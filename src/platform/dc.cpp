@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 #include <utility>
+#include <vector>
 
 namespace {
 QFont qtFont(const Font& font)
@@ -18,6 +20,26 @@ QFont qtFont(const Font& font)
     q.setHintingPreference(QFont::PreferFullHinting);
     q.setKerning(false);
     return q;
+}
+
+// Fonts and their metrics are made once per face, height and weight: building them per
+// text costs more than drawing the text.
+struct CachedFont {
+    Font key;
+    QFont font;
+    QFontMetrics metrics;
+};
+
+const CachedFont& cachedFont(const Font& font)
+{
+    static std::vector<std::unique_ptr<CachedFont>> cache;
+    for (const auto& entry : cache)
+        if (entry->key.face == font.face && entry->key.height == font.height && entry->key.weight == font.weight)
+            return *entry;
+    const QFont q = qtFont(font);
+    const QImage device(1, 1, QImage::Format_RGB32);
+    cache.push_back(std::make_unique<CachedFont>(CachedFont{font, q, QFontMetrics(q, &device)}));
+    return *cache.back();
 }
 
 // a / n rounded to the nearest integer, halves upwards; n > 0.
@@ -130,14 +152,15 @@ void Dc::setPixel(int x, int y, QRgb colour) { plot(x, y, colour, clip()); }
 
 QSize Dc::textExtent(const QString& text) const
 {
-    const QFontMetrics metrics(qtFont(m_font), m_image);
+    const QFontMetrics& metrics = cachedFont(m_font).metrics;
     return QSize(metrics.horizontalAdvance(text), metrics.ascent() + metrics.descent());
 }
 
 void Dc::textOut(int x, int y, const QString& text)
 {
-    const QFont font = qtFont(m_font);
-    const QFontMetrics metrics(font, m_image);
+    const CachedFont& cached = cachedFont(m_font);
+    const QFont& font = cached.font;
+    const QFontMetrics& metrics = cached.metrics;
     const int width = metrics.horizontalAdvance(text);
     const int ascent = metrics.ascent();
     const int height = ascent + metrics.descent();
