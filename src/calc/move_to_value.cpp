@@ -23,7 +23,7 @@ bool isOneOf(int e, std::initializer_list<int> items)
     return false;
 }
 
-// Step 8: the bar position before wrapping.
+// The bar position before wrapping.
 int64_t barBeforeWrap(Face face, MovePart target, int e, int64_t h0, int64_t slidePos, int64_t cursorPos)
 {
     const int64_t D = kDecade;
@@ -48,7 +48,7 @@ int64_t barBeforeWrap(Face face, MovePart target, int e, int64_t h0, int64_t sli
     return h0;
 }
 
-// Step 11: while below 0 add D; then while above D subtract D (0 and D stay).
+// While below 0 add D; then while above D subtract D (0 and D stay).
 int64_t wrap(int64_t b)
 {
     const int64_t D = kDecade;
@@ -95,14 +95,13 @@ MoveResult moveToValue(const MoveRequest& request)
     if (!std::isfinite(x))
         return fail(MoveError::Overflow);
 
-    // Step 2: zero is refused, except on L and LI of a back face (processing goes on).
+    // Zero is refused, except on L and LI of a back face (processing goes on).
     int errorCode = 0;
     if (!backLogItem && x == 0)
         errorCode = 1;
-    // Step 3.
     x = std::fabs(x);
 
-    // Step 4: first transformation.
+    // First transformation.
     double m = x;
     if (isOneOf(e, {1, 5, 13}))
         m = std::pow(x, 1.0 / 3.0);
@@ -113,7 +112,7 @@ MoveResult moveToValue(const MoveRequest& request)
     else if (!backFace && isOneOf(e, {7, 8}))
         m = x * kFoldFactor;
 
-    // Step 5: angles and logarithms of the back faces.
+    // Angles and logarithms of the back faces.
     if (backFace && e >= 7 && e <= 10) {
         const double theta = x * kPi / 180;
         if (e == 7 || e == 8) {
@@ -131,7 +130,6 @@ MoveResult moveToValue(const MoveRequest& request)
         }
     }
 
-    // Step 6.
     if (errorCode == 1)
         return fail(MoveError::Overflow);
     if (errorCode == 2)
@@ -141,23 +139,20 @@ MoveResult moveToValue(const MoveRequest& request)
     if (!std::isfinite(m))
         return fail(MoveError::Overflow);
 
-    // Step 7: place on the scale, in units.
+    // Place on the scale, in units.
     const int64_t h0 = backLogItem ? static_cast<int64_t>(m * kDecade + 0.5)
                                    : static_cast<int64_t>(std::log10(reduce(m)) * kDecade + 0.5);
 
-    // Steps 8 and 9.
     const int64_t b = barBeforeWrap(face, request.target, e, h0, request.slidePos, request.cursorPos);
     const bool hairlineSlideItem = request.focusedItem >= 7 && request.focusedItem <= 10;
     if (backFace && hairlineSlideItem && e != 9 && (b < 0 || b > kDecade))
         return fail(MoveError::CannotMove);
 
-    // Step 10.
     if (request.apply) {
         result.writesStatus = true;
         result.status = statusMessage(StatusId::Moved, request.language, {partName(request.target, request.language)});
     }
 
-    // Steps 11 to 13.
     result.barPosition = static_cast<int32_t>(wrap(b));
     result.applied = request.apply;
     result.clearRepaintMask = !request.apply;
