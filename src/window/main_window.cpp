@@ -4,6 +4,7 @@
 #include "calc/layout.h"
 #include "platform/keys.h"
 #include "window/client_area.h"
+#include "window/patterned_scroll_bar.h"
 #include "window/rebar.h"
 #include "ui/resources.h"
 
@@ -86,7 +87,7 @@ void CMainWindow::createBars()
 {
     const int tops[2] = {kSlideBarTopY, kCursorBarTopY};
     for (int i = 0; i < 2; ++i) {
-        auto* bar = new QScrollBar(Qt::Horizontal, m_client);
+        auto* bar = new PatternedScrollBar(Qt::Horizontal, m_client);
         bar->setObjectName(i == 0 ? "slideBar" : "cursorBar");
         bar->setAccessibleName(i == 0 ? "Slide" : "Cursor");
         bar->setFocusPolicy(Qt::StrongFocus);
@@ -191,6 +192,9 @@ void CMainWindow::loadMappedBitmaps()
     const QPalette colours = QGuiApplication::palette();
     m_backgroundBitmap = QPixmap::fromImage(resources::loadMappedBitmap(132, colours));
     m_barBitmap = QPixmap::fromImage(resources::loadMappedBitmap(187, colours));
+    for (QScrollBar* bar : m_bars)
+        if (bar)
+            static_cast<PatternedScrollBar*>(bar)->setPattern(m_barBitmap);
     m_homeButtonBitmap = QPixmap::fromImage(resources::loadMappedBitmap(110, colours));
     m_reverseButtonBitmap = QPixmap::fromImage(resources::loadMappedBitmap(158, colours));
     for (QToolButton* button : m_homeButtons)
