@@ -90,10 +90,10 @@ int32_t& storedRef(int bar) { return bar == kSlideBar ? g_settings.SlidePos : g_
 void CMainWindow::onScroll(int bar, ScrollCode code)
 {
     const int item = g_settings.NumFoucs;
-    const double focusedValue = item >= 1 && item <= 16 ? m_readoutValues[item - 1] : calc::kNoValue;
+    const double focused = focusedValue();
     const bool itemOnBar = bar == kSlideBar ? calc::isSlideItem(item) : calc::isCursorItem(item);
     const bool numberLock =
-        g_settings.NumberVariable == 1 && focusedValue != calc::kNoValue && itemOnBar;
+        g_settings.NumberVariable == 1 && focused != calc::kNoValue && itemOnBar;
 
     bool rightButtonVariation = false;
     int subMode = 0;
@@ -115,7 +115,7 @@ void CMainWindow::onScroll(int bar, ScrollCode code)
         const LockStep& steps = lockStep(code);
         double s = steps.s[stepMode];
         const int n = steps.n[stepMode];
-        double v = focusedValue;
+        double v = focused;
         const int e = calc::effectiveItem(item, g_settings.SlideRev);
         if (g_settings.SlideRev != 0 && (e == 7 || e == 8 || e == 10)) {
             v *= calc::kDegreesPerRadian;

@@ -3,6 +3,8 @@
 #include "window/main_window.h"
 
 #include "app/settings.h"
+#include "calc/position.h"
+#include "platform/clipboard.h"
 #include "ui/resources.h"
 
 #include <QAction>
@@ -24,6 +26,8 @@ struct CommandBinding {
     void (CMainWindow::*handler)();
     CommandState (*state)(const CMainWindow&);  // nullptr: always enabled, no mark
 };
+
+bool clipboardOffersText() { return !Clipboard::takeText().isEmpty(); }
 
 CommandState checkedWhen(bool on) { return {true, true, on}; }
 CommandState numberingState(int sinNum)
@@ -50,6 +54,20 @@ const CommandBinding kCommands[] = {
     {170, 0, &CMainWindow::OnEnglish, [](const CMainWindow&) { return checkedWhen(g_settings.Language == 0); }},
     {171, 0, &CMainWindow::OnJapanese, [](const CMainWindow&) { return checkedWhen(g_settings.Language == 1); }},
     {901, 0, &CMainWindow::OnFocusEditBox, nullptr},
+    {611, 32784, &CMainWindow::OnEditBoxCopy, [](const CMainWindow& w) { return CommandState{w.focusedHasValue()}; }},
+    {612, 32785, &CMainWindow::OnEditBoxSlideMove, [](const CMainWindow& w) { return CommandState{w.slideEligible()}; }},
+    {613, 32786, &CMainWindow::OnEditBoxCursorMove, [](const CMainWindow& w) { return CommandState{w.cursorEligible()}; }},
+    {621, 32787, &CMainWindow::OnZeroRoundSlideMove, [](const CMainWindow& w) { return CommandState{w.slideEligible()}; }},
+    {622, 32788, &CMainWindow::OnZeroRoundCursorMove, [](const CMainWindow& w) { return CommandState{w.cursorEligible()}; }},
+    {651, 0, &CMainWindow::OnNextItem, nullptr},
+    {652, 0, &CMainWindow::OnPreviousItem, nullptr},
+    {601, 32781, &CMainWindow::OnClipboardCopy, [](const CMainWindow& w) { return CommandState{w.focusedHasValue()}; }},
+    {602, 32782, &CMainWindow::OnSlidePaste,
+     [](const CMainWindow& w) { return CommandState{w.slideEligible() && clipboardOffersText()}; }},
+    {603, 32783, &CMainWindow::OnCursorPaste,
+     [](const CMainWindow& w) { return CommandState{w.cursorEligible() && clipboardOffersText()}; }},
+    {100, 32790, &CMainWindow::OnAbout, nullptr},
+    {57670, 0, &CMainWindow::OnHelp, nullptr},
 };
 
 constexpr int kExitCommand = 57665;
@@ -73,7 +91,11 @@ void CMainWindow::onCommand(int command)
     }
     if (command == kHelpKeyCommand)
         command = kHelpCommand;
-    if (const calc::Conversion* conversion = calc::conversionByCommand(command)) {
+    if (command >= 501 && command <= 510) {
+        OnReadMemory(command - 500);
+    } else if (command >= 521 && command <= 530) {
+        OnSetMemory(command - 520);
+    } else if (const calc::Conversion* conversion = calc::conversionByCommand(command)) {
         OnConversion(*conversion);
     } else if (const CommandBinding* binding = bindingOf(command)) {
         (this->*binding->handler)();
@@ -84,6 +106,16 @@ void CMainWindow::onCommand(int command)
 }
 
 void CMainWindow::OnFocusEditBox() { m_editBox->setFocus(); }
+
+double CMainWindow::focusedValue() const
+{
+    const int item = g_settings.NumFoucs;
+    return item >= 1 && item <= 16 ? m_readoutValues[item - 1] : calc::kNoValue;
+}
+
+bool CMainWindow::focusedHasValue() const { return focusedValue() != calc::kNoValue; }
+bool CMainWindow::slideEligible() const { return calc::isSlideEligible(g_settings.NumFoucs, focusedValue()); }
+bool CMainWindow::cursorEligible() const { return calc::isCursorEligible(g_settings.NumFoucs, focusedValue()); }
 
 // Every menu item and toolbar button takes the enabled and mark state of its command.
 void CMainWindow::updateCommandStates()

@@ -35,3 +35,6 @@ void CMainWindow::writeMemoryItemTexts(int index, const SlideMemory& memory)
     if (QAction* set = resources::findAction(menuBar(), 521 + index))
         set->setText(memorySetItemText(index));
 }
+
+void CMainWindow::OnReadMemory(int) {}
+void CMainWindow::OnSetMemory(int) {}

@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <QHelpEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QToolTip>
 
@@ -31,6 +32,20 @@ bool ClientArea::event(QEvent* event)
         return true;
     }
     return QWidget::event(event);
+}
+
+void ClientArea::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_window->OnLeftButtonDown(event->position().toPoint());
+    else if (event->button() == Qt::RightButton)
+        m_window->openContextMenu(event->globalPosition().toPoint());
+}
+
+void ClientArea::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_window->OnLeftButtonDoubleClick(event->position().toPoint());
 }
 
 void ClientArea::paintEvent(QPaintEvent* event)

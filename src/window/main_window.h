@@ -97,6 +97,43 @@ public:
     void OnSlideHome();
     void OnCursorHome();
     void OnAlwaysOnTop();
+
+    // Edit box (src/ui/edit_box.cpp).
+    void OnEditBoxCopy();
+    void OnEditBoxSlideMove();
+    void OnEditBoxCursorMove();
+    void OnZeroRoundSlideMove();
+    void OnZeroRoundCursorMove();
+    void OnNextItem();
+    void OnPreviousItem();
+    void addToHistory(const QString& text);
+
+    // Clipboard (src/ui/clipboard_commands.cpp).
+    void OnClipboardCopy();
+    void OnSlidePaste();
+    void OnCursorPaste();
+    void clipboardCopy(int item);
+    void clipboardPaste(calc::MovePart target);
+
+    // Mouse on the face (src/ui/mouse.cpp), in client coordinates.
+    void OnLeftButtonDown(const QPoint& point);
+    void OnLeftButtonDoubleClick(const QPoint& point);
+
+    // Slide memories (src/ui/memory.cpp), slot 1-10.
+    void OnReadMemory(int slot);
+    void OnSetMemory(int slot);
+
+    // Menus, help and about (src/ui/menus.cpp).
+    void OnHelp();
+    void OnAbout();
+    void openContextMenu(const QPoint& globalPoint);
+
+    // Command states shared by several commands.
+    double focusedValue() const;  // the no-value mark for an item outside 1-16
+    bool focusedHasValue() const;
+    bool slideEligible() const;
+    bool cursorEligible() const;
+
     void requestFaceRepaint();
     void captionTools(bool create);
     bool showCaptionTip(const QPoint& clientPos, const QPoint& globalPos);
