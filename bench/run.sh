@@ -5,7 +5,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
-cmake --build "$build" --target kestrin-bench kestrin-startup kestrin-startup-floor >/dev/null
+if ! log=$(cmake --build "$build" --target kestrin-bench kestrin-startup kestrin-startup-floor 2>&1); then
+  echo "$log"
+  exit 1
+fi
 
 export QT_QPA_PLATFORM=offscreen
 work=$(mktemp -d)
