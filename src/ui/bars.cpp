@@ -263,6 +263,9 @@ bool CMainWindow::eventFilter(QObject* watched, QEvent* event)
         return false;
     }
     if (event->type() == QEvent::KeyPress) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this && contextMenuKey(static_cast<QKeyEvent*>(event)))
+            return true;
         for (int bar = 0; bar < 2; ++bar)
             if (watched == m_bars[bar])
                 return barKeyPressed(bar, static_cast<QKeyEvent*>(event));

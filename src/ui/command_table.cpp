@@ -118,9 +118,9 @@ bool CMainWindow::slideEligible() const { return calc::isSlideEligible(g_setting
 bool CMainWindow::cursorEligible() const { return calc::isCursorEligible(g_settings.NumFoucs, focusedValue()); }
 
 // Every menu item and toolbar button takes the enabled and mark state of its command.
-void CMainWindow::updateCommandStates()
+void CMainWindow::updateCommandStates(QWidget* menu)
 {
-    QList<QAction*> actions = menuBar()->findChildren<QAction*>();
+    QList<QAction*> actions = (menu ? menu : menuBar())->findChildren<QAction*>();
     for (QToolBar* toolbar : {m_numberingToolbar, m_editToolbar, m_modeToolbar})
         actions += toolbar->actions();
     for (QAction* action : actions) {

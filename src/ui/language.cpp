@@ -59,8 +59,10 @@ void CMainWindow::applyLanguage()
             onCommand(command);
     });
     for (QAction* action : bar->actions())
-        if (QMenu* menu = action->menu())
-            connect(menu, &QMenu::aboutToShow, this, &CMainWindow::updateCommandStates);
+        if (QMenu* menu = action->menu()) {
+            connect(menu, &QMenu::aboutToShow, this, [this] { updateCommandStates(); });
+            connect(menu, &QMenu::aboutToHide, this, &CMainWindow::menuClosed);
+        }
 
     if (QMenu* operation = popupAt(bar, 0)) {
         const QList<QAction*> entries = operation->actions();

@@ -19,6 +19,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -252,6 +253,8 @@ QString CMainWindow::statusText() const { return m_statusPart0->text(); }
 
 bool CMainWindow::event(QEvent* event)
 {
+    if (event->type() == QEvent::StatusTip && menuPrompt(static_cast<QStatusTipEvent*>(event)))
+        return true;
     return QMainWindow::event(event);
 }
 

@@ -29,6 +29,8 @@
 class ClientArea;
 class QComboBox;
 class QKeyEvent;
+class QStatusTipEvent;
+class HelpWindow;
 class QLabel;
 class QMenu;
 class QScrollBar;
@@ -43,6 +45,9 @@ enum class ScrollCode { LineLeft, LineRight, PageLeft, PageRight, ThumbPosition,
 
 QString memoryReadItemText(int index, const SlideMemory& memory);
 QString memorySetItemText(int index);
+// Context menus: which resource opens at a client point, and where the keyboard opens one.
+QString contextMenuAt(const QPoint& client, int extraWidth, int language);
+QPoint contextMenuKeyPoint(int focusedItem);
 
 class CMainWindow : public QMainWindow {
     Q_OBJECT
@@ -127,6 +132,9 @@ public:
     void OnHelp();
     void OnAbout();
     void openContextMenu(const QPoint& globalPoint);
+    bool contextMenuKey(QKeyEvent* event);
+    void menuClosed();
+    bool menuPrompt(QStatusTipEvent* event);
 
     // Command states shared by several commands.
     double focusedValue() const;  // the no-value mark for an item outside 1-16
@@ -142,7 +150,7 @@ public:
     void OnEnglish();
     void OnJapanese();
     void writeMemoryItemTexts(int index, const SlideMemory& memory);
-    void updateCommandStates();
+    void updateCommandStates(QWidget* menu = nullptr);
     void onClientResized(int clientWidth);
     QRect faceRect() const { return m_faceRect; }
 
@@ -195,6 +203,7 @@ private:
     QPixmap m_reverseButtonBitmap;
 
     QRect m_faceRect{0, 40, 625, 134};
+    HelpWindow* m_helpWindow = nullptr;
 
 public:
     // State read and changed by the handlers of every subsystem.
