@@ -2,10 +2,13 @@
 
 #include "window/main_window.h"
 
+#include "calc/position.h"
 #include "ui/resources.h"
 
 #include <QAction>
 #include <QMenuBar>
+#include <QScrollBar>
+#include <QSignalBlocker>
 
 #include <cmath>
 
@@ -36,5 +39,35 @@ void CMainWindow::writeMemoryItemTexts(int index, const SlideMemory& memory)
         set->setText(memorySetItemText(index));
 }
 
-void CMainWindow::OnReadMemory(int) {}
-void CMainWindow::OnSetMemory(int) {}
+void CMainWindow::OnReadMemory(int slot)
+{
+    const SlideMemory& memory = g_settings.Memory[slot - 1];
+    recordUndoPoint(calc::MovePart::Slide);
+    g_settings.SlidePos = memory.position;
+    g_settings.SlideRev = static_cast<int16_t>(memory.faceFlags & 3);
+    g_settings.SinNum = static_cast<int16_t>((memory.faceFlags >> 2) & 1);
+    m_paintedSlidePos = g_settings.SlidePos;
+    setConversionMode(0);
+    {
+        const QSignalBlocker quiet(bar(0));  // not a drag of the slide bar
+        bar(0)->setSliderPosition(calc::kDecade - g_settings.SlidePos);
+    }
+    recomposeFace();
+    invalidateFace();
+    bar(1)->setFocus();
+    applyLanguage();  // face-dependent menu texts and every memory text
+    const int language = g_settings.Language;
+    writeStatus(calc::statusMessage(calc::StatusId::LoadedMemory, language,
+                                    {calc::partName(calc::MovePart::Slide, language), QString::number(slot)}));
+}
+
+void CMainWindow::OnSetMemory(int slot)
+{
+    SlideMemory& memory = g_settings.Memory[slot - 1];
+    memory.position = g_settings.SlidePos;
+    memory.faceFlags = static_cast<int16_t>((g_settings.SinNum << 2) | g_settings.SlideRev);
+    writeMemoryItemTexts(slot - 1, memory);
+    const int language = g_settings.Language;
+    writeStatus(calc::statusMessage(calc::StatusId::SavedMemory, language,
+                                    {calc::partName(calc::MovePart::Slide, language), QString::number(slot)}));
+}
