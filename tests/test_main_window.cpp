@@ -1,7 +1,9 @@
 // Construction of the main window on the offscreen platform.
 
 #include "app/settings.h"
+#include "app/settings_store.h"
 #include "platform/keys.h"
+#include "platform/profile.h"
 #include "window/client_area.h"
 #include "window/main_window.h"
 
@@ -12,6 +14,7 @@
 #include <QMenuBar>
 #include <QToolBar>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -225,5 +228,47 @@ TEST(MainWindow, ShiftCloseResetsTheRule)
         EXPECT_EQ(g_settings.Unit, c.reset ? 0 : 1);
         EXPECT_EQ(g_settings.NumFoucs, c.reset ? 11 : 10);
         EXPECT_EQ(g_settings.RightClick, 2);
+    }
+}
+
+TEST(MainWindow, HostileStoredValuesStillShowTheRule)
+{
+    struct Case {
+        const char* cxSize;
+        const char* slideRev;
+        const char* numFoucs;
+        const char* unit;
+        const char* slidePos;
+        const char* cursorPos;
+    } cases[] = {
+        {"4294934528", "2", "99", "12345", "2147483648", "2147483647"},  // -32768, INT32_MIN, INT32_MAX
+        {"32767", "65535", "0", "-5", "-1", "7000000"},
+        {"0", "3", "16", "102", "6390000", "-90000"},
+    };
+    for (const Case& c : cases) {
+        {
+            QSettings store(QSettings::IniFormat, QSettings::UserScope, "Orbane", "kestrin");
+            store.clear();
+            store.setValue("Velmo/ScaleRev", 257);
+            store.setValue("Velmo/CxSize", c.cxSize);
+            store.setValue("Velmo/SlideRev", c.slideRev);
+            store.setValue("Velmo/NumFoucs", c.numFoucs);
+            store.setValue("Velmo/Unit", c.unit);
+            store.setValue("Velmo/SlidePos", c.slidePos);
+            store.setValue("Velmo/CursorPos", c.cursorPos);
+        }
+        readSettings(g_settings, Profile("Orbane"));
+        auto w = makeWindow();
+        showAndPaint(*w);
+        EXPECT_GE(w->clientArea()->width(), 625);
+        EXPECT_LE(w->clientArea()->width(), 2000);
+        w->onScroll(0, ScrollCode::LineRight);
+        w->onScroll(1, ScrollCode::PageLeft);
+        w->onCommand(651);
+        w->clientArea()->repaint();
+        for (int32_t p : {g_settings.SlidePos, g_settings.CursorPos}) {
+            EXPECT_GE(p, -90000);
+            EXPECT_LE(p, 6390000);
+        }
     }
 }

@@ -127,13 +127,28 @@ TEST(SettingsStore, MemoryTexts)
         {"7, 123", {123, 7}},
         {"7,abc", {0, 7}},
         {"5,2874310", {2874310, 5}},
-        {"-1,-300000", {-300000, -1}},
+        {"-1,-90000", {-90000, -1}},
+        {"0,-300000", {-90000, 0}},      // beyond the bars' limits: held at them
+        {"1,2147483647", {6390000, 1}},
+        {"6,100", {100, 4}},             // face 2 is never stored: the front, numbering kept
         {"5 2874310", {}},  // no comma: the empty slot
         {"", {}},
         {",", {0, 0}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(parseMemoryText(c.text), c.memory) << c.text;
+}
+
+TEST(SettingsStore, PositionsAndFaceOutsideWhatTheProgramStores)
+{
+    writeStore({{"Velmo/ScaleRev", "257"}, {"Velmo/SlidePos", "2147483648"}, {"Velmo/CursorPos", "2147483647"},
+                {"Velmo/SlideRev", "2"}});
+    Settings s = readBack();
+    EXPECT_EQ(s.SlidePos, -90000);
+    EXPECT_EQ(s.CursorPos, 6390000);
+    EXPECT_EQ(s.SlideRev, 0);
+    writeStore({{"Velmo/SlideRev", "3"}});
+    EXPECT_EQ(readBack().SlideRev, 3);
 }
 
 TEST(SettingsStore, LongEditTextsAreCutTo30)

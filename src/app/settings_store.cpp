@@ -2,6 +2,8 @@
 
 #include "platform/profile.h"
 
+#include <algorithm>
+
 namespace {
 const QString kVelmo = QStringLiteral("Velmo");
 const QString kMemory = QStringLiteral("Memory");
@@ -43,6 +45,13 @@ long leadingInteger(QStringView text)
 }
 
 QString cutToEditText(const QString& text) { return text.left(kEditTextMax); }
+
+// The program never stores a position outside the bars' limits nor the face 2; a hand-edited
+// store could, and such values would jump the rule or overflow the bar arithmetic.
+constexpr int32_t kPositionMin = -300 * kStepFactor;
+constexpr int32_t kPositionMax = 21300 * kStepFactor;
+int32_t validPosition(int32_t position) { return std::clamp(position, kPositionMin, kPositionMax); }
+int16_t validFace(int16_t slideRev) { return slideRev == 1 || slideRev == 3 ? slideRev : 0; }
 }  // namespace
 
 SlideMemory parseMemoryText(const QString& text)
@@ -52,7 +61,8 @@ SlideMemory parseMemoryText(const QString& text)
         return SlideMemory{};
     SlideMemory memory;
     memory.faceFlags = static_cast<int16_t>(leadingInteger(text));
-    memory.position = static_cast<int32_t>(leadingInteger(QStringView(text).mid(comma + 1)));
+    memory.position = validPosition(static_cast<int32_t>(leadingInteger(QStringView(text).mid(comma + 1))));
+    memory.faceFlags = static_cast<int16_t>((memory.faceFlags & ~3) | validFace(memory.faceFlags & 3));
     return memory;
 }
 
@@ -83,6 +93,9 @@ void readSettings(Settings& s, const Profile& profile)
         s.SlidePos = kHomePosition;
         s.CursorPos = kHomePosition;
     }
+    s.SlidePos = validPosition(s.SlidePos);
+    s.CursorPos = validPosition(s.CursorPos);
+    s.SlideRev = validFace(s.SlideRev);
     const QString emptyMemory = memoryText(SlideMemory{});
     for (int n = 1; n <= kMemorySlots; ++n) {
         s.Memory[n - 1] = positionsValid

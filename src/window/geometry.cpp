@@ -22,7 +22,7 @@ constexpr int kMaxClientWidth = 2000;
 // The frame is drawn outside the window by the window manager, so outer width = client width.
 void CMainWindow::applyWidthLimits()
 {
-    const int created = kBaseClientWidth + g_settings.CxSize;
+    const int created = std::clamp(kBaseClientWidth + g_settings.CxSize, int(kBaseClientWidth), kMaxClientWidth);
     setMinimumWidth(std::min(kMinClientWidth, created));
     setMaximumWidth(std::max(kMaxClientWidth, created));
 }

@@ -46,7 +46,8 @@ CMainWindow::CMainWindow()
     createAccelerators();
     m_client = new ClientArea(this);
     m_client->setFixedHeight(kClientHeight);
-    const int width = kBaseClientWidth + g_settings.CxSize;
+    // A stored width outside what the window can take would break the layout.
+    const int width = std::clamp(kBaseClientWidth + g_settings.CxSize, int(kBaseClientWidth), 2000);
     m_client->resize(width, kClientHeight);
     move(g_settings.Xpos, g_settings.Ypos);
 
@@ -145,6 +146,7 @@ void CMainWindow::createEditBox()
     m_editBox->setInsertPolicy(QComboBox::NoInsert);
     m_editBox->setAccessibleName("Number");
     m_editBox->lineEdit()->setMaxLength(kEditTextMax);
+    m_editBox->setCompleter(nullptr);  // a typed number must stay as typed
     m_editBox->setMaxVisibleItems(12);
     m_editBox->setGeometry(kEditBoxLeftX, kEditBoxTopY, 216 - kEditBoxLeftX, 23);
     for (const QString& text : g_settings.Cont)

@@ -204,6 +204,7 @@ private:
 
     QRect m_faceRect{0, 40, 625, 134};
     HelpWindow* m_helpWindow = nullptr;
+    int m_readingStates = -1;  // command states that depend on the readings, as last updated
 
 public:
     // State read and changed by the handlers of every subsystem.

@@ -87,4 +87,11 @@ void CMainWindow::paintFace(const QRegion&)
     if (!m_paintedOnce)
         m_bars[1]->setFocus();
     m_paintedOnce = true;
+
+    // The buttons that depend on the readings follow them, as an idle update would.
+    const int states = focusedHasValue() | slideEligible() << 1 | cursorEligible() << 2;
+    if (states != m_readingStates) {
+        m_readingStates = states;
+        updateCommandStates();
+    }
 }
