@@ -1,8 +1,8 @@
 // The slide and cursor bars, their keys and the wheel, through a real window.
 
 #include "app/settings.h"
-#include "platform/keys.h"
 #include "window/main_window.h"
+#include "window_fixture.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -15,23 +15,17 @@
 #include <memory>
 
 namespace {
+using testsupport::HeldKeys;
+using testsupport::makeWindow;
+using testsupport::showAndActivate;
+
 constexpr int kSlide = 0;
 constexpr int kCursor = 1;
 
 struct BarsTest : testing::Test {
-    void SetUp() override
-    {
-        window = std::make_unique<CMainWindow>();
-        window->setAttribute(Qt::WA_DeleteOnClose, false);
-    }
-    void TearDown() override { Keys::overrideState(nullptr); }
-    void hold(bool ctrl, bool shift, bool right)
-    {
-        keys = {ctrl, shift, right};
-        Keys::overrideState(&keys);
-    }
-    Keys::State keys;
+    void SetUp() override { window = makeWindow(); }
     std::unique_ptr<CMainWindow> window;
+    HeldKeys keys;  // released before the window goes
 };
 }  // namespace
 
@@ -50,7 +44,7 @@ TEST_F(BarsTest, PlainStepsBySubMode)
     };
     for (const Case& c : cases) {
         for (int mode = 0; mode < 3; ++mode) {
-            hold(mode == 2, mode == 1, false);
+            keys.hold(mode == 2, mode == 1, false);
             for (int bar : {kSlide, kCursor}) {
                 g_settings.SlidePos = g_settings.CursorPos = 3150000;
                 window->onScroll(bar, c.code);
@@ -82,7 +76,7 @@ TEST_F(BarsTest, RightButtonModes)
         g_settings.RightClick = static_cast<int16_t>(c.rightClick);
         g_settings.SlidePos = g_settings.CursorPos = 3150000;
         window->m_paintedSlidePos = window->m_paintedCursorPos = 3150000;
-        hold(c.ctrl, false, true);
+        keys.hold(c.ctrl, false, true);
         window->onScroll(kCursor, ScrollCode::LineRight);
         EXPECT_EQ(g_settings.CursorPos, 3150000 + c.cursorDelta) << c.rightClick;
         // slide bar position moves the same way as the cursor bar
@@ -107,7 +101,7 @@ TEST_F(BarsTest, HomeEndAndLimits)
     window->onScroll(kCursor, ScrollCode::LineRight);
     EXPECT_EQ(g_settings.CursorPos, 6390000);
     g_settings.CursorPos = -89990;
-    hold(false, true, false);
+    keys.hold(false, true, false);
     window->onScroll(kCursor, ScrollCode::PageLeft);
     EXPECT_EQ(g_settings.CursorPos, -90000);
     EXPECT_EQ(window->bar(kCursor)->sliderPosition(), -90000);
@@ -124,7 +118,7 @@ TEST_F(BarsTest, RepaintMaskByPixelColumn)
     window->m_paintedCursorPos = g_settings.CursorPos = 3150000;
     window->onScroll(kCursor, ScrollCode::LineRight);  // 1 unit: same pixel column
     EXPECT_EQ(window->m_repaintMask, 0);
-    hold(false, true, false);  // 10 000 units are more than 3 pixels
+    keys.hold(false, true, false);  // 10 000 units are more than 3 pixels
     window->onScroll(kCursor, ScrollCode::PageRight);
     EXPECT_EQ(window->m_repaintMask, 2);
     window->m_paintedSlidePos = g_settings.SlidePos;
@@ -175,7 +169,7 @@ TEST_F(BarsTest, NumberLockFailureMovesNothing)
 TEST_F(BarsTest, SlideMoveCancelsConversionCursorMoveKeepsIt)
 {
     window->setConversionMode(1);  // inch to mm
-    hold(false, true, false);
+    keys.hold(false, true, false);
     window->onScroll(kCursor, ScrollCode::LineRight);
     EXPECT_NE(g_settings.Unit, 0);
     window->onScroll(kSlide, ScrollCode::LineRight);
@@ -200,9 +194,7 @@ TEST_F(BarsTest, KeysOnAFocusedBar)
 TEST_F(BarsTest, WheelDrivesTheFocusedBarOrTheCursorBar)
 {
     g_settings.NumberVariable = 0;
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(showAndActivate(*window));
     auto wheel = [&](QWidget* over, int delta) {
         QWheelEvent event(QPointF(5, 5), over->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta),
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);

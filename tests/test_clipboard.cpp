@@ -1,15 +1,14 @@
 // Copy and paste through the clipboard with a real window.
 
 #include "app/settings.h"
-#include "calc/readout.h"
 #include "platform/clipboard.h"
 #include "window/main_window.h"
+#include "window_fixture.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QScrollBar>
-#include <QTest>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -19,26 +18,17 @@
 static void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 namespace {
+using testsupport::computeReadings;
+using testsupport::makeWindow;
+using testsupport::showAndActivate;
+
 struct ClipboardTest : testing::Test {
     void SetUp() override
     {
         QGuiApplication::clipboard()->clear();
-        w = std::make_unique<CMainWindow>();
-        w->setAttribute(Qt::WA_DeleteOnClose, false);
-        w->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
-        QApplication::setActiveWindow(w.get());
+        w = makeWindow();
+        ASSERT_TRUE(showAndActivate(*w));
         w->editBox()->setFocus();
-    }
-    void readout()
-    {
-        calc::ReadoutInput in;
-        in.slidePos = g_settings.SlidePos;
-        in.cursorPos = g_settings.CursorPos;
-        in.slideRev = g_settings.SlideRev;
-        in.sinNum = g_settings.SinNum;
-        in.conversion = w->m_conversion;
-        w->m_readoutValues = calc::readoutValues(in).values;
     }
     QWidget* focus() const { return QApplication::focusWidget(); }
     std::unique_ptr<CMainWindow> w;
@@ -61,7 +51,7 @@ TEST_F(ClipboardTest, CopyPutsTheCopyFormatAndSaysSo)
         g_settings.SlideRev = c.slideRev;
         g_settings.Language = c.language;
         g_settings.NumFoucs = static_cast<int16_t>(c.item);
-        readout();
+        computeReadings(*w);
         if (c.slideRev)
             w->m_readoutValues[c.item - 1] = 0.7853981633974483;  // 45 degrees
         w->onCommand(601);
@@ -100,7 +90,7 @@ TEST_F(ClipboardTest, CursorPasteReadsTheNumberAtTheStart)
     for (const Case& c : cases) {
         g_settings.CursorPos = 3150000;
         g_settings.NumFoucs = static_cast<int16_t>(c.item);
-        readout();
+        computeReadings(*w);
         Clipboard::putText(c.text);
         w->editBox()->setFocus();
         w->onCommand(603);
@@ -116,20 +106,20 @@ TEST_F(ClipboardTest, SlidePasteCancelsAConversionCursorPasteKeepsIt)
 {
     w->setConversionMode(1);  // inch to mm, C focused
     g_settings.CursorPos = 1896489;
-    readout();
+    computeReadings(*w);
     Clipboard::putText("3");
     w->onCommand(603);
     EXPECT_EQ(g_settings.Unit, 1);
     EXPECT_EQ(w->statusText(), "Moved CURSOR.");
 
-    readout();
+    computeReadings(*w);
     w->onCommand(602);
     EXPECT_EQ(g_settings.Unit, 0);
     EXPECT_EQ(w->m_conversion.unit, 0);
     EXPECT_EQ(w->statusText(), "Moved SLIDE.");
     EXPECT_EQ(w->m_undoItem, 0);
     EXPECT_EQ(focus(), w->bar(0));
-    readout();
+    computeReadings(*w);
     EXPECT_NEAR(w->m_readoutValues[9], 3.0, 1e-5);
 }
 
@@ -153,7 +143,7 @@ TEST_F(ClipboardTest, NothingMovesWithoutTextOrAnEligibleItem)
         if (*c.clip)
             Clipboard::putText(c.clip);
         g_settings.NumFoucs = static_cast<int16_t>(c.item);
-        readout();
+        computeReadings(*w);
         w->writeStatus("before");
         w->editBox()->setFocus();
         w->onCommand(c.command);

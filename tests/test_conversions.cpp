@@ -1,8 +1,8 @@
 // Conversion commands through a real window: slide setting, face, mode and readings.
 
 #include "app/settings.h"
-#include "calc/readout.h"
 #include "window/main_window.h"
+#include "window_fixture.h"
 
 #include <QScrollBar>
 #include <gtest/gtest.h>
@@ -10,25 +10,8 @@
 #include <cmath>
 #include <memory>
 
-namespace {
-std::unique_ptr<CMainWindow> makeWindow()
-{
-    auto w = std::make_unique<CMainWindow>();
-    w->setAttribute(Qt::WA_DeleteOnClose, false);
-    return w;
-}
-
-calc::ReadoutValues readings(const CMainWindow& w)
-{
-    calc::ReadoutInput in;
-    in.slidePos = g_settings.SlidePos;
-    in.cursorPos = g_settings.CursorPos;
-    in.slideRev = g_settings.SlideRev;
-    in.sinNum = g_settings.SinNum;
-    in.conversion = w.m_conversion;
-    return calc::readoutValues(in);
-}
-}  // namespace
+using testsupport::makeWindow;
+using testsupport::readingsOf;
 
 TEST(Conversions, EveryCommandSetsItsSlideAndMode)
 {
@@ -58,7 +41,7 @@ TEST(Conversions, DocumentedSettingsAndReadings)
 
     w->onCommand(301);  // inch to mm
     EXPECT_EQ(g_settings.SlidePos, 2550452);
-    calc::ReadoutValues r = readings(*w);
+    calc::ReadoutValues r = readingsOf(*w);
     EXPECT_NEAR(r[11], 1.0, 1e-9);
     EXPECT_NEAR(r[7], 25.4, 5e-5);
     EXPECT_NEAR(r[6], 3.16228, 5e-6);
@@ -66,11 +49,11 @@ TEST(Conversions, DocumentedSettingsAndReadings)
 
     w->onCommand(341);  // kgf to N
     EXPECT_EQ(g_settings.SlidePos, 3096580);
-    EXPECT_NEAR(readings(*w)[10], 9.80665, 5e-6);
+    EXPECT_NEAR(readingsOf(*w)[10], 9.80665, 5e-6);
 
     w->onCommand(303);  // yard to m
     EXPECT_EQ(g_settings.SlidePos, 2905159);
-    EXPECT_NEAR(readings(*w)[10], 0.9144, 5e-6);
+    EXPECT_NEAR(readingsOf(*w)[10], 0.9144, 5e-6);
 }
 
 TEST(Conversions, ModeCodesAndCancel)

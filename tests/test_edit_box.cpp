@@ -2,14 +2,13 @@
 
 #include "app/settings.h"
 #include "calc/number_format.h"
-#include "calc/readout.h"
 #include "window/main_window.h"
+#include "window_fixture.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QTest>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -19,28 +18,18 @@
 static void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 namespace {
+using testsupport::computeReadings;
+using testsupport::makeWindow;
+using testsupport::showAndActivate;
+
 constexpr int kListSize = kConstantCount + kHistoryCount;
 
 struct EditBoxTest : testing::Test {
     void SetUp() override
     {
-        w = std::make_unique<CMainWindow>();
-        w->setAttribute(Qt::WA_DeleteOnClose, false);
-        w->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
-        QApplication::setActiveWindow(w.get());
+        w = makeWindow();
+        ASSERT_TRUE(showAndActivate(*w));
         w->editBox()->setFocus();
-    }
-    // The readings a paint would leave for the current positions.
-    void readout()
-    {
-        calc::ReadoutInput in;
-        in.slidePos = g_settings.SlidePos;
-        in.cursorPos = g_settings.CursorPos;
-        in.slideRev = g_settings.SlideRev;
-        in.sinNum = g_settings.SinNum;
-        in.conversion = w->m_conversion;
-        w->m_readoutValues = calc::readoutValues(in).values;
     }
     double reading(int item) const { return w->m_readoutValues[item - 1]; }
     void type(const QString& text) { w->editBox()->lineEdit()->setText(text); }
@@ -53,7 +42,7 @@ struct EditBoxTest : testing::Test {
 TEST_F(EditBoxTest, TypedNumberJoinsTheHistoryAndMovesTheCursor)
 {
     g_settings.NumFoucs = 11;  // D under the hairline
-    readout();
+    computeReadings(*w);
     type("2.5");
     w->onCommand(613);
     EXPECT_EQ(box().count(), kListSize + 1);
@@ -79,13 +68,13 @@ TEST_F(EditBoxTest, TextAlreadyInTheListIsSelectedNotInserted)
         double d;
     } cases[] = {{"3.00000", 10, 3.0}, {"2.718282=e", 0, 2.718282}, {"3.1622777=√10", 6, 3.1622777}};
     for (const Case& c : cases) {
-        readout();
+        computeReadings(*w);
         type(QString::fromUtf8(c.typed));
         w->onCommand(613);
         EXPECT_EQ(box().count(), kListSize) << c.typed;
         EXPECT_EQ(box().currentIndex(), c.index) << c.typed;
         EXPECT_EQ(g_settings.Histry, Settings::defaultHistories()) << c.typed;
-        readout();
+        computeReadings(*w);
         EXPECT_NEAR(reading(11), c.d, 1e-5) << c.typed;
     }
 }
@@ -94,7 +83,7 @@ TEST_F(EditBoxTest, ConstantPickedFromTheListMovesTheSlide)
 {
     g_settings.NumFoucs = 10;  // C under the hairline
     g_settings.CursorPos = 1896489;
-    readout();
+    computeReadings(*w);
     box().setCurrentIndex(1);
     ASSERT_EQ(box().currentText(), "3.141592=π");
     w->onCommand(32785);
@@ -105,7 +94,7 @@ TEST_F(EditBoxTest, ConstantPickedFromTheListMovesTheSlide)
     EXPECT_EQ(w->m_undoItem, 0);
     EXPECT_EQ(w->m_undoPositions[0], 3150000);
     EXPECT_EQ(focus(), w->bar(0));
-    readout();
+    computeReadings(*w);
     EXPECT_NEAR(reading(10), 3.141592, 1e-5);
 }
 
@@ -113,7 +102,7 @@ TEST_F(EditBoxTest, SeventeenNewValuesKeepTheNewestSixteenButListThemAll)
 {
     g_settings.NumFoucs = 11;
     for (int i = 1; i <= 17; ++i) {
-        readout();
+        computeReadings(*w);
         type(QString("1.%1").arg(i + 10));
         w->onCommand(613);
     }
@@ -129,7 +118,7 @@ TEST_F(EditBoxTest, SeventeenNewValuesKeepTheNewestSixteenButListThemAll)
 TEST_F(EditBoxTest, WholeThirtyCharacterTextIsKept)
 {
     g_settings.NumFoucs = 11;
-    readout();
+    computeReadings(*w);
     const QString typed = "2.000000000000000000000000e-10";
     ASSERT_EQ(typed.size(), kEditTextMax);
     type(typed);
@@ -141,7 +130,7 @@ TEST_F(EditBoxTest, WholeThirtyCharacterTextIsKept)
 TEST_F(EditBoxTest, TextThatIsNotANumberMovesNothing)
 {
     g_settings.NumFoucs = 11;
-    readout();
+    computeReadings(*w);
     for (const char* typed : {"-2", "abc", " 2.5", ""}) {
         type(typed);
         w->onCommand(613);
@@ -170,7 +159,7 @@ TEST_F(EditBoxTest, IneligibleItemMovesNothingAndFocusesItsBar)
     };
     for (const Case& c : cases) {
         g_settings.NumFoucs = static_cast<int16_t>(c.item);
-        readout();
+        computeReadings(*w);
         if (!c.withValue)
             w->m_readoutValues[c.item - 1] = -99.0;
         type("2.5");
@@ -220,13 +209,13 @@ TEST_F(EditBoxTest, CopyPutsTheCopyFormatIntoTheEditBox)
 TEST_F(EditBoxTest, ZeroRoundClearsOneMoreDigitEachTime)
 {
     g_settings.NumFoucs = 11;
-    readout();
+    computeReadings(*w);
     w->m_readoutValues[10] = 2.34567;
     for (const char* expected : {"2.34560", "2.34500", "2.34000"}) {
         w->onCommand(622);
         EXPECT_EQ(w->statusText(), "Moved CURSOR.");
         EXPECT_EQ(focus(), w->bar(1));
-        readout();
+        computeReadings(*w);
         EXPECT_EQ(calc::format(reading(11), 0), expected);
     }
     EXPECT_EQ(g_settings.SlidePos, 3150000);
@@ -235,7 +224,7 @@ TEST_F(EditBoxTest, ZeroRoundClearsOneMoreDigitEachTime)
     w->onCommand(621);
     EXPECT_EQ(w->m_undoItem, 0);
     EXPECT_EQ(focus(), w->bar(0));
-    readout();
+    computeReadings(*w);
     EXPECT_EQ(calc::format(reading(10), 0), "2.30000");
 }
 

@@ -3,23 +3,24 @@
 #include "app/settings.h"
 #include "window/client_area.h"
 #include "window/main_window.h"
+#include "window_fixture.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QScrollBar>
-#include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
 #include <memory>
 
 namespace {
+using testsupport::makeWindow;
+using testsupport::showWindow;
+
 std::unique_ptr<CMainWindow> shownWindow()
 {
-    auto w = std::make_unique<CMainWindow>();
-    w->setAttribute(Qt::WA_DeleteOnClose, false);
-    w->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    auto w = makeWindow();
+    EXPECT_TRUE(showWindow(*w));
     return w;
 }
 
@@ -103,7 +104,7 @@ TEST(Geometry, CaptionTooltipTextsPerFace)
         {3, 0, {"K=D^3", "DF=D*sqrt(10)", "S=asin(nD/10)", "LI=log(nD)", "T1=acot(10/nD)", "T2=acot(1/nD)", "D=D", "A=D^2"}},
         {3, 1, {"K=D^3", "DF=D*sqrt(10)", "S=acos(nD/10)", "LI=log(nD)", "T1=atan(10/nD)", "T2=atan(1/nD)", "D=D", "A=D^2"}},
     };
-    auto w = std::make_unique<CMainWindow>();
+    auto w = makeWindow();
     for (const Case& c : cases) {
         g_settings.SlideRev = c.slideRev;
         g_settings.SinNum = c.sinNum;

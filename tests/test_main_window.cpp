@@ -6,6 +6,7 @@
 #include "platform/profile.h"
 #include "window/client_area.h"
 #include "window/main_window.h"
+#include "window_fixture.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -21,22 +22,13 @@
 #include <memory>
 
 namespace {
-struct WindowDeleter {
-    void operator()(CMainWindow* w) const { delete w; }
-};
-using WindowPtr = std::unique_ptr<CMainWindow, WindowDeleter>;
-
-WindowPtr makeWindow()
-{
-    auto* w = new CMainWindow;
-    w->setAttribute(Qt::WA_DeleteOnClose, false);
-    return WindowPtr(w);
-}
+using testsupport::HeldKeys;
+using testsupport::makeWindow;
+using testsupport::showWindow;
 
 void showAndPaint(CMainWindow& w)
 {
-    w.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    ASSERT_TRUE(showWindow(w));
     w.clientArea()->repaint();
     QApplication::processEvents();
 }
@@ -220,9 +212,10 @@ TEST(MainWindow, ShiftCloseResetsTheRule)
         g_settings.RightClick = 2;
         auto w = makeWindow();
         w->show();
-        Keys::overrideState(&c.keys);
-        w->close();
-        Keys::overrideState(nullptr);
+        {
+            HeldKeys held(c.keys);
+            w->close();
+        }
         EXPECT_EQ(g_settings.SlidePos, c.reset ? 3150000 : 1000);
         EXPECT_EQ(g_settings.SlideRev, c.reset ? 0 : 1);
         EXPECT_EQ(g_settings.Unit, c.reset ? 0 : 1);

@@ -3,6 +3,7 @@
 #include "app/settings.h"
 #include "ui/resources.h"
 #include "window/main_window.h"
+#include "window_fixture.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -12,12 +13,9 @@
 #include <memory>
 
 namespace {
+using testsupport::makeWindow;
+
 struct MemoryTest : testing::Test {
-    void makeWindow()
-    {
-        window = std::make_unique<CMainWindow>();
-        window->setAttribute(Qt::WA_DeleteOnClose, false);
-    }
     QString itemText(int command) const
     {
         const QAction* action = resources::findAction(window->menuBar(), command);
@@ -41,7 +39,7 @@ TEST_F(MemoryTest, SetStoresTheSlideAndWritesItsMenuTexts)
         g_settings.Language = static_cast<int16_t>(c.language);
         g_settings.SlidePos = 1896489;
         g_settings.CursorPos = 1000000;
-        makeWindow();
+        window = makeWindow();
         window->onCommand(523);
         EXPECT_EQ(g_settings.Memory[2], (SlideMemory{1896489, 0}));
         EXPECT_EQ(itemText(503), "&3 <C:D=1.58114:}}>\tShift+3");
@@ -54,7 +52,7 @@ TEST_F(MemoryTest, SetStoresTheSlideAndWritesItsMenuTexts)
 
 TEST_F(MemoryTest, SetKeepsFaceAndNumbering)
 {
-    makeWindow();
+    window = makeWindow();
     struct Case {
         int slideRev, sinNum, faceFlags;
         const char* face;
@@ -74,7 +72,7 @@ TEST_F(MemoryTest, SetKeepsFaceAndNumbering)
 
 TEST_F(MemoryTest, TenthSlotIsShownAsZero)
 {
-    makeWindow();
+    window = makeWindow();
     g_settings.SlidePos = 3150000;
     window->onCommand(530);
     EXPECT_EQ(itemText(510), "&0 <C:D=1.00000:||>\tShift+0");
@@ -86,7 +84,7 @@ TEST_F(MemoryTest, ReadTurnsTheSlideAndUndoRestoresOnlyThePosition)
 {
     g_settings.Memory[1] = {4000000, 5};  // back face, red numbering
     g_settings.CursorPos = 1234567;
-    makeWindow();
+    window = makeWindow();
     window->onCommand(301);  // inch to mm moves the slide and starts a conversion
     ASSERT_NE(g_settings.Unit, 0);
     const int32_t before = g_settings.SlidePos;
@@ -113,7 +111,7 @@ TEST_F(MemoryTest, ReadTurnsTheSlideAndUndoRestoresOnlyThePosition)
 TEST_F(MemoryTest, ReadInJapanese)
 {
     g_settings.Language = 1;
-    makeWindow();
+    window = makeWindow();
     window->onCommand(510);
     EXPECT_EQ(g_settings.SlidePos, 3150000);
     EXPECT_EQ(g_settings.SlideRev, 0);

@@ -3,6 +3,7 @@
 #include "app/settings.h"
 #include "ui/help_window.h"
 #include "window/main_window.h"
+#include "window_fixture.h"
 
 #include <QApplication>
 #include <QStatusTipEvent>
@@ -12,14 +13,7 @@
 
 #include <memory>
 
-namespace {
-std::unique_ptr<CMainWindow> makeWindow()
-{
-    auto w = std::make_unique<CMainWindow>();
-    w->setAttribute(Qt::WA_DeleteOnClose, false);
-    return w;
-}
-}  // namespace
+using testsupport::makeWindow;
 
 TEST(Menus, ContextMenuByZone)
 {

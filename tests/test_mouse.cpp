@@ -2,8 +2,8 @@
 
 #include "app/settings.h"
 #include "calc/hit_test.h"
-#include "platform/keys.h"
 #include "window/main_window.h"
+#include "window_fixture.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -13,26 +13,22 @@
 #include <memory>
 
 namespace {
+using testsupport::HeldKeys;
+using testsupport::makeWindow;
+
 struct MouseTest : testing::Test {
     void SetUp() override
     {
         g_settings.CxSize = 0;
-        window = std::make_unique<CMainWindow>();
-        window->setAttribute(Qt::WA_DeleteOnClose, false);
-    }
-    void TearDown() override { Keys::overrideState(nullptr); }
-    void hold(bool ctrl, bool shift, bool right)
-    {
-        keys = {ctrl, shift, right};
-        Keys::overrideState(&keys);
+        window = makeWindow();
     }
     void doubleClick(QPoint p)
     {
         window->OnLeftButtonDown(p);
         window->OnLeftButtonDoubleClick(p);
     }
-    Keys::State keys;
     std::unique_ptr<CMainWindow> window;
+    HeldKeys keys;  // released before the window goes
 };
 
 // A point inside each item's cell at the base width.
@@ -178,7 +174,7 @@ TEST_F(MouseTest, CursorLabelLineByKeys)
         {false, true, false, positions},
     };
     for (const Case& c : cases) {
-        hold(c.ctrl, c.shift, c.right);
+        keys.hold(c.ctrl, c.shift, c.right);
         for (QPoint p : {QPoint(12, 229), QPoint(112, 249), QPoint(60, 240)}) {
             window->clearStatus();
             window->OnLeftButtonDoubleClick(p);
@@ -187,7 +183,7 @@ TEST_F(MouseTest, CursorLabelLineByKeys)
             EXPECT_EQ(window->m_statusMessageFlag, 1);
         }
     }
-    hold(false, true, false);
+    keys.hold(false, true, false);
     for (QPoint p : {QPoint(11, 240), QPoint(113, 240), QPoint(60, 228), QPoint(60, 250)}) {
         window->clearStatus();
         window->OnLeftButtonDoubleClick(p);

@@ -2,6 +2,7 @@
 
 #include "app/settings.h"
 #include "window/main_window.h"
+#include "window_fixture.h"
 
 #include <QScrollBar>
 #include <gtest/gtest.h>
@@ -10,14 +11,7 @@
 #include <limits>
 #include <memory>
 
-namespace {
-std::unique_ptr<CMainWindow> makeWindow()
-{
-    auto w = std::make_unique<CMainWindow>();
-    w->setAttribute(Qt::WA_DeleteOnClose, false);
-    return w;
-}
-}  // namespace
+using testsupport::makeWindow;
 
 TEST(MoveApply, RoadOfOneRequest)
 {

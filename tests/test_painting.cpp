@@ -7,14 +7,16 @@
 #include "ui/resources.h"
 #include "window/client_area.h"
 #include "window/main_window.h"
+#include "window_fixture.h"
 
 #include <QApplication>
-#include <QTest>
 #include <gtest/gtest.h>
 
 #include <memory>
 
 namespace {
+using testsupport::makeWindow;
+using testsupport::showWindow;
 
 // The three bands of every view: client y, height and the canvas y they come from.
 struct Band {
@@ -34,10 +36,8 @@ struct PaintingTest : testing::Test {
     void open(int cxSize)
     {
         g_settings.CxSize = static_cast<int16_t>(cxSize);
-        window = std::make_unique<CMainWindow>();
-        window->setAttribute(Qt::WA_DeleteOnClose, false);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window = makeWindow();
+        ASSERT_TRUE(showWindow(*window));
         QApplication::processEvents();
         h = cxSize / 2;
     }

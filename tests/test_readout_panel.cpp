@@ -8,9 +8,9 @@
 #include "scales/face_colours.h"
 #include "window/client_area.h"
 #include "window/main_window.h"
+#include "window_fixture.h"
 
 #include <QApplication>
-#include <QTest>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -18,6 +18,8 @@
 #include <set>
 
 namespace {
+using testsupport::makeWindow;
+using testsupport::showWindow;
 
 constexpr QRgb rgb(QRgb colour) { return colour & 0xffffffu; }
 constexpr QRgb kBlack = 0x000000;
@@ -46,10 +48,8 @@ struct ReadoutTest : testing::Test {
     void SetUp() override
     {
         g_settings.CxSize = kW;
-        window = std::make_unique<CMainWindow>();
-        window->setAttribute(Qt::WA_DeleteOnClose, false);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window = makeWindow();
+        ASSERT_TRUE(showWindow(*window));
         paint();
     }
     void paint()
