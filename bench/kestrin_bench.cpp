@@ -57,18 +57,6 @@ const GraduationTables& tables()
     return built;
 }
 
-// The QFont a Dc makes of a Font, so that the floors print with the same glyphs.
-QFont plainFont(const Font& font)
-{
-    QFont q(font.face);
-    q.setPixelSize(font.height);
-    q.setWeight(QFont::Weight(font.weight));
-    q.setStyleStrategy(QFont::NoAntialias);
-    q.setHintingPreference(QFont::PreferFullHinting);
-    q.setKerning(false);
-    return q;
-}
-
 // Puts the rule at the given positions and paints it whole, so that the painted positions,
 // the readout values and the window image match them.
 void placeRule(int32_t slidePos, int32_t cursorPos)
@@ -200,7 +188,7 @@ void FaceCompositionFloor(benchmark::State& state)
 {
     const DcRecording& recording = faceRecording();
     QImage canvas = newCanvas();
-    const QFont font = plainFont(normalFont());
+    const QFont font = qtFont(normalFont());
     for (auto _ : state) {
         QPainter painter(&canvas);
         painter.setRenderHint(QPainter::TextAntialiasing, false);
@@ -264,7 +252,7 @@ void ReadoutFloor(benchmark::State& state)
             const QString text = QString::number(1.0 + 0.12345 * double(texts.size()), 'f', 5);
             texts.push_back({QPoint(columns[column] - 25, layout::kRowY[size_t(row)] + 12), text});
         }
-    const QFont font = plainFont(normalFont());
+    const QFont font = qtFont(normalFont());
     for (auto _ : state) {
         QPainter painter(&image);
         painter.setRenderHint(QPainter::TextAntialiasing, false);

@@ -1,8 +1,7 @@
 // kestrin-startup: the program's own start-up (src/app/kestrin_main.cpp) that quits right after
 // the first paint of the face and then ends as the program does. Timed by bench/run.sh.
 
-#include "app/termination.h"
-#include "app/the_app.h"
+#include "app/run.h"
 #include "window/client_area.h"
 #include "window/main_window.h"
 
@@ -38,12 +37,5 @@ int main(int argc, char** argv)
     QApplication::setApplicationName("kestrin");  // the program's settings file, not one named after this binary
     QuitAfterFacePaint quitter;
     app.installEventFilter(&quitter);
-    CTheApp theApp;
-    int result = 0;
-    if (theApp.InitInstance()) {
-        closeOnTerminationSignals(theApp.mainWindow());
-        result = QApplication::exec();
-    }
-    const int exitCode = theApp.ExitInstance();
-    return result ? result : exitCode;
+    return runKestrin();
 }

@@ -1,6 +1,4 @@
-#include "app/termination.h"
-#include "app/the_app.h"
-#include "window/main_window.h"
+#include "app/run.h"
 
 #include <QApplication>
 
@@ -21,12 +19,5 @@ int main(int argc, char** argv)
         }
     }
     QApplication app(argc, argv);
-    CTheApp theApp;
-    int result = 0;
-    if (theApp.InitInstance()) {
-        closeOnTerminationSignals(theApp.mainWindow());
-        result = QApplication::exec();
-    }
-    const int exitCode = theApp.ExitInstance();
-    return result ? result : exitCode;
+    return runKestrin();
 }

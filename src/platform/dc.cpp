@@ -10,7 +10,6 @@
 #include <utility>
 #include <vector>
 
-namespace {
 QFont qtFont(const Font& font)
 {
     QFont q(font.face);
@@ -21,6 +20,8 @@ QFont qtFont(const Font& font)
     q.setKerning(false);
     return q;
 }
+
+namespace {
 
 // Fonts and their metrics are made once per face, height and weight: building them per
 // text costs more than drawing the text.

@@ -17,6 +17,7 @@
 // between drawings; select...() returns what was selected before, so it can be put back.
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QRect>
 #include <QSize>
@@ -50,6 +51,9 @@ struct Font {
     int height = 12;    // character height in pixels
     int weight = 400;   // 400 normal, 700 bold
 };
+
+// The Qt font a Dc draws a Font with: pixel size, no antialiasing, full hinting, no kerning.
+QFont qtFont(const Font& font);
 
 // Text alignment flags, with the values of the Windows TA_ constants.
 namespace TextAlign {
