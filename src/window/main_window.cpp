@@ -193,7 +193,11 @@ void CMainWindow::createToolbars()
 void CMainWindow::loadMappedBitmaps()
 {
     const QPalette colours = QGuiApplication::palette();
-    m_backgroundBitmap = QPixmap::fromImage(resources::loadMappedBitmap(132, colours));
+    const QImage background = resources::loadMappedBitmap(132, colours);
+    m_backgroundBitmap = QPixmap::fromImage(background);
+    m_backgroundBrush = background.isNull() ? Brush::solid(colours.color(QPalette::Window).rgb())
+                                            : Brush::fromPattern(background);
+    m_backgroundChanged = true;
     m_barBitmap = QPixmap::fromImage(resources::loadMappedBitmap(187, colours));
     for (QScrollBar* bar : m_bars)
         if (bar)

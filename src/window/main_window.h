@@ -185,6 +185,8 @@ private:
     std::unique_ptr<Dc> m_canvasDc;
     FaceComposer m_composer;
     QPixmap m_backgroundBitmap;
+    Brush m_backgroundBrush;          // the painter's fills: the same pattern as an image
+    bool m_backgroundChanged = true;  // the next paint starts from the new background
     QPixmap m_barBitmap;
 
     // Controls, all children of the client area.

@@ -17,11 +17,6 @@
 
 #include <QScrollBar>
 
-namespace {
-// The background pattern the image was last erased with (QPixmap::cacheKey, 0 for none).
-qint64 g_erasedWith = 0;
-}  // namespace
-
 void CMainWindow::paintFace(const QRegion&)
 {
     QImage& image = m_client->image();
@@ -29,20 +24,17 @@ void CMainWindow::paintFace(const QRegion&)
         return;  // not laid out yet: the client area has had no resize event
     Dc dc(image);
     const int extraWidth = m_client->width() - layout::kBaseClientWidth;
-    const Brush background = m_backgroundBitmap.isNull()
-                                 ? Brush::solid(palette().color(QPalette::Window).rgb())
-                                 : Brush::fromPattern(m_backgroundBitmap.toImage());
+    const Brush& background = m_backgroundBrush;
 
     // The image keeps what the last paint drew, as a window keeps what is not invalidated. The
     // first paint, a paint at a new width (the image has grown, the hairline column and the
     // right column have moved) and one after the background pattern changed with the system
     // colours start from the background, as an erased window does, and draw all.
     int16_t mask = m_repaintMask;
-    const qint64 backgroundKey = m_backgroundBitmap.cacheKey();
-    if (!m_paintedOnce || extraWidth != m_paintMemory.extraWidth || backgroundKey != g_erasedWith) {
+    if (!m_paintedOnce || extraWidth != m_paintMemory.extraWidth || m_backgroundChanged) {
         mask = painting::kRepaintAll;
         dc.fillRect(0, 0, image.width(), image.height(), background);
-        g_erasedWith = backgroundKey;
+        m_backgroundChanged = false;
     }
 
     // The paint proper: views, readout, frames; then the painted positions.
