@@ -4,6 +4,8 @@
 #include "calc/number_format.h"
 #include "scales/face_colours.h"
 
+#include <algorithm>
+
 using namespace layout;
 
 namespace calc {
@@ -17,6 +19,17 @@ constexpr int kSlideBit = 1;
 constexpr int kCursorBit = 2;
 constexpr int kAll = 7;
 constexpr int kNumberingBit = 8;
+
+// The least distance between the tops of two neighbouring rows: a text no higher than that
+// stays out of the next row's cell.
+constexpr int minRowPitch()
+{
+    int least = kRowY[1] - kRowY[0];
+    for (std::size_t i = 2; i < kRowY.size(); ++i)
+        least = std::min(least, kRowY[i] - kRowY[i - 1]);
+    return least;
+}
+constexpr int kMinRowPitch = minRowPitch();
 
 // Face row (1 to 8) of a readout item.
 int rowOf(int item)
@@ -55,11 +68,14 @@ Column rightIndexColumn(int w)
     return {kRightColumnX + w, kRightColumnRightX + w, (kRightColumnX + kRightColumnRightX) / 2 + w};
 }
 
+bool sameFont(const Font& a, const Font& b) { return a.face == b.face && a.height == b.height && a.weight == b.weight; }
+
 class Panel {
 public:
-    Panel(Dc& dc, const ReadoutPanelInput& in, std::array<double, 16>& values)
-        : m_dc(dc), m_in(in), m_all(readoutValues(in.reading)), m_values(values),
-          m_converting(in.reading.conversion.unit != 0),
+    Panel(Dc& dc, const ReadoutPanelInput& in, std::array<double, 16>& values, std::array<PrintedCell, 16>& cells,
+          bool mayReuse)
+        : m_dc(dc), m_in(in), m_all(readoutValues(in.reading)), m_values(values), m_cells(cells),
+          m_mayReuse(mayReuse), m_converting(in.reading.conversion.unit != 0),
           m_kind(m_converting ? in.reading.conversion.kind : 0)
     {
     }
@@ -79,14 +95,30 @@ private:
     void print(const Column& column, int item, QRgb colour)
     {
         const int shown = itemFormat(item, m_in.reading.slideRev, m_in.reading.conversion.unit).shown;
-        m_dc.setTextColour(colour);
-        m_dc.textOut(column.centre, rowY(rowOf(item)),
-                     QStringLiteral("   %1   ").arg(format(m_all[item], shown)));
+        put(column, item, QStringLiteral("   %1   ").arg(format(m_all[item], shown)), colour);
     }
-    void dashes(const Column& column, int item)
+    void dashes(const Column& column, int item) { put(column, item, kDashText, colours::kInk); }
+    void put(const Column& column, int item, const QString& text, QRgb colour)
     {
-        m_dc.setTextColour(colours::kInk);
-        m_dc.textOut(column.centre, rowY(rowOf(item)), kDashText);
+        m_dc.setTextColour(colour);
+        const QPoint at(column.centre, rowY(rowOf(item)));
+        PrintedCell& cell = m_cells[static_cast<std::size_t>(item - 1)];
+        // The box of the focused item is drawn again after the texts, over the same pixels.
+        if (m_mayReuse && cell.valid && (!cell.boxed || item == m_in.focusedItem) && cell.colour == colour &&
+            cell.at == at && cell.clip == m_clip && cell.text == text)
+            return;
+        m_dc.textOut(at.x(), at.y(), text);
+        cell = {true, false, text, colour, at, m_clip};
+    }
+    void clipTo(int left, int top, int right, int bottom)
+    {
+        m_dc.setClipRect(left, top, right, bottom);
+        m_clip = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+    }
+    void forget(int first, int last)
+    {
+        for (int item = first; item <= last; ++item)
+            m_cells[static_cast<std::size_t>(item - 1)].valid = false;
     }
     void unitNames(const Column& column);
     // Plain fill of a rectangle (null pen, light grey brush: one pixel short right and bottom).
@@ -100,6 +132,9 @@ private:
     const ReadoutPanelInput& m_in;
     const ReadoutValues m_all;
     std::array<double, 16>& m_values;
+    std::array<PrintedCell, 16>& m_cells;
+    const bool m_mayReuse;
+    QRect m_clip;
     const bool m_converting;
     const int m_kind;
 };
@@ -111,11 +146,13 @@ void Panel::indexColumn(bool left, bool fillBands)
     const int first = left ? 1 : 13;
     store(first, first + 3);
     if (fillBands) {
+        forget(first, first + 3);
         fill(column.left, kFaceTopY, column.right, kSlideTopY + 1);
         fill(column.left, kSlideTopY + 1, column.right, kSlideBottomY);
         fill(column.left, kSlideBottomY, column.right, kFaceBottomY + 1);
     }
     if (m_converting) {
+        forget(first, first + 3);
         unitNames(column);
         return;
     }
@@ -124,7 +161,7 @@ void Panel::indexColumn(bool left, bool fillBands)
     const int textLeft = column.left + 2, textRight = column.right - 3;
     const int bands[2][3] = {{kFaceTopY, kSlideTopY, first}, {kSlideBottomY, kFaceBottomY + 1, first + 2}};
     for (const auto& band : bands) {
-        m_dc.setClipRect(textLeft, band[0], textRight, band[1]);
+        clipTo(textLeft, band[0], textRight, band[1]);
         for (int item = band[2]; item <= band[2] + 1; ++item) {
             if (available)
                 print(column, item, colours::kInk);
@@ -141,16 +178,18 @@ void Panel::hairlineStatorRows(bool fillBands)
     store(5, 6);
     store(11, 12);
     if (fillBands) {
+        forget(5, 6);
+        forget(11, 12);
         fill(column.left + 2, kFaceTopY, column.right, kSlideTopY + 1);
         fill(column.left + 2, kSlideBottomY, column.right, kFaceBottomY + 1);
     }
     const int textLeft = column.left + 3, textRight = column.right - 2;
-    m_dc.setClipRect(textLeft, kFaceTopY, textRight, kSlideTopY);
+    clipTo(textLeft, kFaceTopY, textRight, kSlideTopY);
     if (!m_converting)
         print(column, 5, colours::kInk);
     if (m_kind != 2)
         print(column, 6, m_converting && m_kind == 0 ? colours::kBlue : colours::kInk);
-    m_dc.setClipRect(textLeft, kSlideBottomY, textRight, kFaceBottomY + 1);
+    clipTo(textLeft, kSlideBottomY, textRight, kFaceBottomY + 1);
     if (m_kind != 2)
         print(column, 11, m_converting && m_kind != 0 ? colours::kBlue : colours::kInk);
     if (!m_converting || m_kind == 2)
@@ -162,9 +201,11 @@ void Panel::hairlineSlideRows(bool fillBand)
 {
     const Column column = hairlineColumn(m_in.extraWidth);
     store(7, 10);
-    if (fillBand)
+    if (fillBand) {
+        forget(7, 10);
         fill(column.left + 2, kSlideTopY + 1, column.right, kSlideBottomY);
-    m_dc.setClipRect(column.left + 3, kSlideTopY + 1, column.right - 2, kSlideBottomY - 1);
+    }
+    clipTo(column.left + 3, kSlideTopY + 1, column.right - 2, kSlideBottomY - 1);
     const QRgb angleColour = m_in.reading.sinNum == 1 ? colours::kRed : colours::kInk;
     switch (faceOf(m_in.reading.slideRev)) {
     case Face::Front:
@@ -216,7 +257,7 @@ void Panel::unitNames(const Column& column)
         names[1].row = rowA;
         count = 2;
     }
-    m_dc.setClipRect(column.left + 2, kFaceTopY, column.right - 3, kFaceBottomY + 1);
+    clipTo(column.left + 2, kFaceTopY, column.right - 3, kFaceBottomY + 1);
     for (int i = 0; i < count; ++i) {
         m_dc.setTextColour(names[static_cast<std::size_t>(i)].colour);
         m_dc.textOut(column.centre, rowY(names[static_cast<std::size_t>(i)].row), names[static_cast<std::size_t>(i)].text);
@@ -258,11 +299,24 @@ void drawReadout(Dc& dc, const ReadoutPanelInput& in, ReadoutChangeMemory& memor
         flags |= kNumberingBit;
     if (r.conversion.unit != memory.unit || in.focusedItem != memory.focusedItem)
         flags |= kAll;
-    memory = {r.sinNum, r.conversion.unit, in.focusedItem};
+    memory.sinNum = r.sinNum;
+    memory.unit = r.conversion.unit;
+    memory.focusedItem = in.focusedItem;
     const int mask = in.repaintMask;
     const int m = mask | flags;
 
-    Panel panel(dc, in, values);
+    // A cell may keep its print only while the texts of neighbouring rows cannot overlap it, the
+    // same image and font are drawn with, and the paint is not a full one.
+    const bool mayReuse = mask != kAll && memory.image == &dc.image() && memory.imageSize == dc.image().size() &&
+                          sameFont(memory.font, dc.font()) && dc.textExtent(kDashText).height() <= kMinRowPitch;
+    if (!mayReuse)
+        for (PrintedCell& cell : memory.cells)
+            cell.valid = false;
+    memory.image = &dc.image();
+    memory.imageSize = dc.image().size();
+    memory.font = dc.font();
+
+    Panel panel(dc, in, values, memory.cells, mayReuse);
     const bool fillIndexColumns = mask == kAll || flags == kAll;
     if (m & kSlideBit)
         panel.indexColumn(true, fillIndexColumns);
@@ -279,6 +333,8 @@ void drawReadout(Dc& dc, const ReadoutPanelInput& in, ReadoutChangeMemory& memor
     dc.selectBrush(previousBrush);
     dc.setTextColour(previousColour);
     drawFocusBox(dc, in.focusedItem, in.extraWidth);
+    if (in.focusedItem >= 1 && in.focusedItem <= 16)
+        memory.cells[static_cast<std::size_t>(in.focusedItem - 1)].boxed = true;
 }
 
 void drawFocusBox(Dc& dc, int item, int extraWidth)

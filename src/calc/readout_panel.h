@@ -13,17 +13,37 @@
 #include "calc/readout.h"
 #include "platform/dc.h"
 
+#include <QRect>
+#include <QString>
+
 #include <array>
 #include <cstdint>
 
 namespace calc {
 
+// What an item's cell got at its last print. A print that would put the same text in the same
+// colours into the same place is skipped, as long as nothing has drawn over the cell since:
+// a fill, the unit names or the focus box of an item no longer focused.
+struct PrintedCell {
+    bool valid = false;
+    bool boxed = false;  // the focus box was drawn over the text since
+    QString text;
+    QRgb colour = 0;
+    QPoint at;
+    QRect clip;
+};
+
 // SinNum, Unit and NumFoucs as of the previous drawing (process-wide in the rule, one per
-// window here); −1 before the first drawing.
+// window here); −1 before the first drawing. Also what each item's cell shows, so that a
+// partial paint can leave a cell alone that it would print identically.
 struct ReadoutChangeMemory {
     int16_t sinNum = -1;
     int16_t unit = -1;
     int16_t focusedItem = -1;
+    std::array<PrintedCell, 16> cells{};  // [0] is item 1
+    const QImage* image = nullptr;        // what the cells were printed into
+    QSize imageSize;
+    Font font;
 };
 
 struct ReadoutPanelInput {
