@@ -127,6 +127,16 @@ TEST_F(BarsTest, RepaintMaskByPixelColumn)
     window->m_faceIntact = 0;
     window->onScroll(kSlide, ScrollCode::LineRight);
     EXPECT_EQ(window->m_repaintMask, 7);
+
+    // below position 0 the painter rounds away from zero: -1500 is a new column
+    window->m_faceIntact = 1;
+    for (int bar : {kSlide, kCursor}) {
+        g_settings.SlidePos = g_settings.CursorPos = 0;
+        window->m_paintedSlidePos = window->m_paintedCursorPos = 0;
+        window->bar(bar)->setSliderPosition(bar == kSlide ? 6300000 + 1500 : -1500);
+        window->onScroll(bar, ScrollCode::ThumbTrack);
+        EXPECT_EQ(window->m_repaintMask, bar == kSlide ? 1 : 2) << bar;
+    }
 }
 
 TEST_F(BarsTest, NumberLockOnD)

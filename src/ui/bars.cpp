@@ -17,7 +17,6 @@ namespace {
 constexpr int32_t kDecade = calc::kDecade;
 constexpr int kSlideBar = 0;
 constexpr int kCursorBar = 1;
-constexpr int kScaleLengthPixels = 2100;
 
 // Plain steps by code and sub-mode (0 none, 1 Shift, 2 Ctrl).
 struct PlainStep {
@@ -63,11 +62,9 @@ int32_t clampPosition(int64_t p)
     return static_cast<int32_t>(std::clamp<int64_t>(p, calc::kPositionMin, calc::kPositionMax));
 }
 
-// The pixel column the repaint mask compares: truncated, not rounded like the painter's.
-int pixelColumn(int32_t p)
-{
-    return static_cast<int>(p / 21000.0 / 300.0 * kScaleLengthPixels + 0.5);
-}
+// The column the painter shows a position at. Truncating here instead would miss moves below
+// position 0 (-4499 and 1499 would share a column) and leave a view one pixel stale.
+int pixelColumn(int32_t p) { return calc::nearestPixel(p); }
 
 int32_t storedPosition(int bar)
 {
