@@ -3,6 +3,7 @@
 // after that paint.
 
 #include "calc/layout.h"
+#include "quit_after_paint.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -11,21 +12,6 @@
 
 namespace {
 constexpr int kDefaultExtraWidth = 255;  // CxSize of a first start
-
-class QuitAfterPaint : public QObject {
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (!m_queued && event->type() == QEvent::Paint) {
-            m_queued = true;
-            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-        }
-        return false;
-    }
-
-private:
-    bool m_queued = false;
-};
 }  // namespace
 
 int main(int argc, char** argv)
