@@ -254,7 +254,7 @@ TEST_F(EditBoxTest, TabAndShiftTabWrapByTheSlidePositionAndConversion)
     };
     for (const Case& c : cases) {
         w->setConversionMode(c.unit);
-        g_settings.SlidePos = kHomePosition + c.slideFromHome;
+        g_settings.SlidePos = calc::kHome + c.slideFromHome;
         g_settings.NumFoucs = static_cast<int16_t>(c.from);
         w->onCommand(651);
         EXPECT_EQ(g_settings.NumFoucs, c.next) << c.unit << " " << c.slideFromHome << " " << c.from;

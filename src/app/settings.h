@@ -2,12 +2,11 @@
 // The persisted settings: one process-wide instance, fields named by their store keys.
 // Only the settings store code (app/settings_store.cpp) reads or writes the store.
 
+#include "calc/position.h"
+
 #include <QString>
 #include <array>
 #include <cstdint>
-
-inline constexpr int32_t kStepFactor = 300;
-inline constexpr int32_t kHomePosition = 10500 * kStepFactor;  // 3 150 000
 
 inline constexpr int kMemorySlots = 10;
 inline constexpr int kConstantCount = 8;
@@ -15,7 +14,7 @@ inline constexpr int kHistoryCount = 16;
 inline constexpr int kEditTextMax = 30;  // characters in an edit-box list text
 
 struct SlideMemory {
-    int32_t position = kHomePosition;
+    int32_t position = calc::kHome;
     int16_t faceFlags = 0;  // bits 0-1 SlideRev, bit 2 SinNum
     bool operator==(const SlideMemory&) const = default;
 };
@@ -29,8 +28,8 @@ struct Settings {
     int16_t Unit = 0;
     int16_t RightClick = 1;
     int16_t Language = 0;
-    int32_t SlidePos = kHomePosition;
-    int32_t CursorPos = kHomePosition;
+    int32_t SlidePos = calc::kHome;
+    int32_t CursorPos = calc::kHome;
     int16_t NumFoucs = 11;
     int16_t NumberVariable = 1;
     int16_t CxSize = 255;

@@ -48,9 +48,7 @@ QString cutToEditText(const QString& text) { return text.left(kEditTextMax); }
 
 // The program never stores a position outside the bars' limits nor the face 2; a hand-edited
 // store could, and such values would jump the rule or overflow the bar arithmetic.
-constexpr int32_t kPositionMin = -300 * kStepFactor;
-constexpr int32_t kPositionMax = 21300 * kStepFactor;
-int32_t validPosition(int32_t position) { return std::clamp(position, kPositionMin, kPositionMax); }
+int32_t validPosition(int32_t position) { return std::clamp(position, calc::kPositionMin, calc::kPositionMax); }
 int16_t validFace(int16_t slideRev) { return slideRev == 1 || slideRev == 3 ? slideRev : 0; }
 }  // namespace
 
@@ -81,8 +79,8 @@ void readSettings(Settings& s, const Profile& profile)
         s.*k.field = defaults.*k.field;
         readShort(k);
     }
-    s.SlidePos = static_cast<int32_t>(profile.getInt(kVelmo, "SlidePos", kHomePosition));
-    s.CursorPos = static_cast<int32_t>(profile.getInt(kVelmo, "CursorPos", kHomePosition));
+    s.SlidePos = static_cast<int32_t>(profile.getInt(kVelmo, "SlidePos", calc::kHome));
+    s.CursorPos = static_cast<int32_t>(profile.getInt(kVelmo, "CursorPos", calc::kHome));
     for (const ShortKey& k : kTrailingShorts) {
         s.*k.field = defaults.*k.field;
         readShort(k);
@@ -90,8 +88,8 @@ void readSettings(Settings& s, const Profile& profile)
     const bool positionsValid = profile.getInt(kVelmo, "ScaleRev", 0) == kScaleRevMarker;
 
     if (!positionsValid) {
-        s.SlidePos = kHomePosition;
-        s.CursorPos = kHomePosition;
+        s.SlidePos = calc::kHome;
+        s.CursorPos = calc::kHome;
     }
     s.SlidePos = validPosition(s.SlidePos);
     s.CursorPos = validPosition(s.CursorPos);

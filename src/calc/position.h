@@ -14,6 +14,8 @@ inline constexpr int32_t kLeftIndexLimit = 12500 * kStepFactor;  // 3 750 000
 inline constexpr int32_t kRightIndexLimit = 8500 * kStepFactor;  // 2 550 000
 inline constexpr int32_t kPositionMin = -300 * kStepFactor;      // -90 000, limit of the bars
 inline constexpr int32_t kPositionMax = 21300 * kStepFactor;     // 6 390 000
+inline constexpr int32_t kBarMin = -1000 * kStepFactor;          // the bars' own range
+inline constexpr int32_t kBarMax = 22000 * kStepFactor;
 inline constexpr int32_t kUnitsPerPixel = 3000;                  // 2100 pixels per decade
 inline constexpr int kHomeShiftPixels = 1050;                    // the A decade length in pixels
 

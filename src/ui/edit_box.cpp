@@ -104,10 +104,10 @@ void CMainWindow::OnNextItem()
 {
     const int32_t s = g_settings.SlidePos;
     int n = g_settings.NumFoucs + 1;
-    if (s < kHomePosition - kNearHome && n > 12)
+    if (s < calc::kHome - kNearHome && n > 12)
         n = 1;
     else if (n > 16)
-        n = s > kHomePosition + kNearHome ? 5 : 1;
+        n = s > calc::kHome + kNearHome ? 5 : 1;
     if (otherConversionActive()) {
         if (n == 8)
             n = 10;
@@ -128,9 +128,9 @@ void CMainWindow::OnPreviousItem()
 {
     const int32_t s = g_settings.SlidePos;
     int n = g_settings.NumFoucs - 1;
-    if (s < kHomePosition - kNearHome && n < 1)
+    if (s < calc::kHome - kNearHome && n < 1)
         n = 12;
-    else if (s > kHomePosition + kNearHome && n < 5)
+    else if (s > calc::kHome + kNearHome && n < 5)
         n = 16;
     else if (n < 1)
         n = 16;

@@ -29,9 +29,6 @@
 using namespace layout;
 
 namespace {
-constexpr int32_t kBarMin = -1000 * kStepFactor;
-constexpr int32_t kBarMax = 22000 * kStepFactor;
-constexpr int32_t kDecade = 21000 * kStepFactor;
 constexpr int kStatusBarHeight = 22;
 }  // namespace
 
@@ -51,7 +48,6 @@ CMainWindow::CMainWindow()
     m_client->resize(width, kClientHeight);
     move(g_settings.Xpos, g_settings.Ypos);
 
-    m_foldFactor = std::sqrt(10.0);
     createBars();
     createButtons();
     createEditBox();
@@ -94,7 +90,7 @@ void CMainWindow::createBars()
         bar->setAccessibleName(i == 0 ? "Slide" : "Cursor");
         bar->setFocusPolicy(Qt::StrongFocus);
         bar->setGeometry(kBarLeftX, tops[i], kBarRightX - kBarLeftX, kBarHeight);
-        bar->setRange(kBarMin, kBarMax);
+        bar->setRange(calc::kBarMin, calc::kBarMax);
         bar->hide();  // shown by the first paint
         m_bars[i] = bar;
         connectBar(i);
@@ -106,7 +102,7 @@ void CMainWindow::createBars()
 
 void CMainWindow::setBarThumbs()
 {
-    setThumb(0, kDecade - g_settings.SlidePos);
+    setThumb(0, calc::kDecade - g_settings.SlidePos);
     setThumb(1, g_settings.CursorPos);
 }
 

@@ -212,7 +212,6 @@ public:
     // State read and changed by the handlers of every subsystem.
     int16_t m_repaintMask = 7;
     int16_t m_statusMessageFlag = 0;
-    double m_foldFactor = 0;
     int16_t m_faceIntact = 1;
     std::array<double, 16> m_readoutValues = noReadings();  // as last painted
     std::array<int32_t, 2> m_undoPositions{};
